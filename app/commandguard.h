@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+// The top-level error report: a stop-icon box captioned with the application title.
+void reportCommandError(const QString& message);
+void reportCommandError(const std::exception& error);
+
+// Runs one command; an error that escapes it is reported and the program goes on.
+// Every handler goes through here, so no exception ever crosses Qt's event loop.
+template <typename Command> void runCommand(Command&& command)
+{
+    try {
+        std::forward<Command>(command)();
+    } catch (const std::exception& error) {
+        reportCommandError(error);
+    } catch (...) {
+        reportCommandError(QStringLiteral("Unexpected error"));
+    }
+}
+
+// A slot that runs a window's handler through runCommand.
+template <typename Window> auto guarded(Window* window, void (Window::*handler)())
+{
+    return [window, handler] { runCommand([&] { (window->*handler)(); }); };
+}

@@ -1,0 +1,56 @@
+#include "app/filedialogs.h"
+
+namespace {
+
+FileDialogRunner& installedRunner()
+{
+    static FileDialogRunner runner;
+    return runner;
+}
+
+std::optional<QString> runModally(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void setFileDialogRunner(FileDialogRunner runner) { installedRunner() = std::move(runner); }
+
+std::optional<QString> runFileDialog(QFileDialog& dialog)
+{
+    return installedRunner() ? installedRunner()(dialog) : runModally(dialog);
+}
+
+PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objectName,
+                                           QFileDialog::AcceptMode mode,
+                                           const QStringList& nameFilters,
+                                           const QString& defaultSuffix,
+                                           const QString& initialFileName)
+    : m_dialog(new QFileDialog(parent))
+    , m_fileName(initialFileName)
+{
+    m_dialog->setObjectName(objectName);
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+    m_dialog->setAcceptMode(mode);
+    // The open dialog takes a typed name of a missing file: the load then reports it.
+    m_dialog->setFileMode(QFileDialog::AnyFile);
+    m_dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    m_dialog->setSizeGripEnabled(true);
+    if (!nameFilters.isEmpty())
+        m_dialog->setNameFilters(nameFilters);
+    m_dialog->setDefaultSuffix(defaultSuffix);
+}
+
+bool PersistentFileDialog::execute()
+{
+    if (!m_fileName.isEmpty())
+        m_dialog->selectFile(m_fileName);
+    const std::optional<QString> chosen = runFileDialog(*m_dialog);
+    if (!chosen)
+        return false;
+    m_fileName = *chosen;
+    return true;
+}

@@ -1,0 +1,250 @@
+#include "app/filtrar_mails.h"
+
+#include "app/combination.h"
+#include "app/commandguard.h"
+#include "app/homepage.h"
+#include "app/notices.h"
+#include "app/windowsetup.h"
+#include "core/applog.h"
+#include "core/listfile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList openFilters = {"txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
+const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
+
+template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
+{
+    control->setObjectName(name);
+    control->setGeometry(at);
+    return control;
+}
+
+} // namespace
+
+TForm1::TForm1()
+    : OpenDialog1(this, "OpenDialog1", QFileDialog::AcceptOpen, openFilters, "txt")
+    , SaveDialog1(this, "SaveDialog1", QFileDialog::AcceptSave, saveFilters, "txt", "output.txt")
+{
+    setObjectName("Form1");
+    setWindowTitle("Quillmere 1.0");
+    setFont(designFont());
+    setOuterSize(*this, 547, 440);
+    centreOnScreen(*this);
+
+    createMenu();
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    GroupBox1 = new QGroupBox("Operations", central);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setFixedHeight(97);
+    column->addWidget(GroupBox1);
+    createOperationsPanel();
+
+    Memo1 = new QPlainTextEdit(central);
+    Memo1->setObjectName("Memo1");
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->addWidget(Memo1, 1);
+
+    ProgressBar1 = new QProgressBar(central);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFixedHeight(16);
+    column->addWidget(ProgressBar1);
+
+    setLogSink([this](const QString& text) { Memo1->appendPlainText(text); });
+}
+
+TForm1::~TForm1() { setLogSink({}); }
+
+void TForm1::createMenu()
+{
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName("MainMenu1");
+
+    QMenu* file = MainMenu1->addMenu("File");
+    file->setObjectName("File1");
+    addMenuCommand(file, "Openlistofemails1", "Open list of emails", &TForm1::Openlistofemails1Click);
+    addMenuCommand(file, "SAve1", "Save output file", &TForm1::SAve1Click);
+    addMenuCommand(file, "Exit1", "Exit", &TForm1::Exit1Click);
+
+    QMenu* edit = MainMenu1->addMenu("Edit List");
+    edit->setObjectName("EditList1");
+    addShowCommand(edit, "Split1", "Split", &ToolWindows::split);
+    addShowCommand(edit, "Seedmyemail1", "Seed with my email", &ToolWindows::seed);
+    addShowCommand(edit, "Separebydomains1", "Filter by domains", &ToolWindows::filter);
+    addShowCommand(edit, "Deleteemptylines1", "Clean emails/duplicated", &ToolWindows::clean);
+    addShowCommand(edit, "Orderbydomains1", "Sort list", &ToolWindows::sort);
+
+    QMenu* window = MainMenu1->addMenu("Window");
+    window->setObjectName("Window1");
+    addShowCommand(window, "Showstatisticsofdomains1", "Show statistics of domains",
+                   &ToolWindows::statistics);
+
+    QMenu* help = MainMenu1->addMenu("Help");
+    help->setObjectName("Help1");
+    addMenuCommand(help, "Manual1", "Manual", &TForm1::Manual1Click);
+    addShowCommand(help, "About1", "About", &ToolWindows::about);
+    addMenuCommand(help, "Home1", "Home", &TForm1::Home1Click);
+}
+
+void TForm1::addMenuCommand(QMenu* menu, const QString& name, const QString& caption,
+                            void (TForm1::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, guarded(this, handler));
+}
+
+void TForm1::addShowCommand(QMenu* menu, const QString& name, const QString& caption,
+                            QWidget* ToolWindows::*window)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, window] {
+        if (QWidget* tool = m_tools.*window) {
+            tool->show();
+            tool->raise();
+            tool->activateWindow();
+        }
+    });
+}
+
+void TForm1::createOperationsPanel()
+{
+    Button1 = place(new QPushButton("Open file 1", GroupBox1), "Button1", {8, 32, 97, 33});
+
+    R1 = place(new QRadioButton("+", GroupBox1), "R1", {116, 12, 113, 25});
+    R1->setFont(designFont(14));
+    R1->setChecked(true);
+    R2 = place(new QRadioButton("-", GroupBox1), "R2", {116, 38, 113, 29});
+    R2->setFont(designFont(18, true));
+    R3 = place(new QRadioButton("Intersection", GroupBox1), "R3", {116, 70, 113, 21});
+
+    Button2 = place(new QPushButton("Open File 2", GroupBox1), "Button2", {236, 32, 97, 33});
+    Button2->setEnabled(false);
+
+    Label3 = place(new QLabel("=", GroupBox1), "Label3", {344, 30, 20, 33});
+    Label3->setFont(designFont(18));
+
+    Button3 = place(new QPushButton("Process and save output", GroupBox1), "Button3",
+                    {372, 24, 157, 41});
+    Button3->setEnabled(false);
+
+    Label1 = place(new QLabel("Duplicated address are discarted", GroupBox1), "Label1",
+                   {380, 70, 157, 16});
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TForm1::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TForm1::ButtoniiClick));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TForm1::Button3Click));
+}
+
+void TForm1::Openlistofemails1Click()
+{
+    InputList.clear();
+    if (OpenDialog1.execute())
+        InputList = readListFile(OpenDialog1.fileName());
+    AppendLog("opened: " + OpenDialog1.fileName());
+    AppendLog(QString::number(InputList.size()) + " email address");
+}
+
+bool TForm1::saveOutputListAs()
+{
+    if (!SaveDialog1.execute())
+        return false;
+    writeListFile(SaveDialog1.fileName(), OutputList);
+    return true;
+}
+
+void TForm1::SAve1Click()
+{
+    // Only an empty list is refused: a one-line result is worth saving too.
+    if (OutputList.isEmpty()) {
+        showNotice("nothing to save");
+        return;
+    }
+    saveOutputListAs();
+    AppendLog("saved " + QString::number(OutputList.size()) + " email address");
+}
+
+void TForm1::Exit1Click() { QApplication::quit(); }
+
+void TForm1::Manual1Click()
+{
+    const QString helpFile = QApplication::applicationDirPath() + "/help.htm";
+    if (QFileInfo::exists(helpFile))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    else
+        showErrorBox("Error", "The Help file: \"help.htm\" was not found.");
+}
+
+void TForm1::Home1Click() { QDesktopServices::openUrl(homePageUrl()); }
+
+void TForm1::Button1Click()
+{
+    InputList.clear();
+    if (OpenDialog1.execute()) {
+        InputList = readListFile(OpenDialog1.fileName());
+        Button2->setEnabled(true);
+    }
+    AppendLog("opened: " + OpenDialog1.fileName());
+    AppendLog(QString::number(InputList.size()) + " email address");
+    AppendLog("Open another file and select operation");
+    AppendLog(" ");
+}
+
+void TForm1::ButtoniiClick()
+{
+    SecondList.clear();
+    if (OpenDialog1.execute()) {
+        SecondList = readListFile(OpenDialog1.fileName());
+        Button3->setEnabled(true);
+    }
+    AppendLog("opened: " + OpenDialog1.fileName());
+    AppendLog(QString::number(SecondList.size()) + " email address");
+}
+
+void TForm1::Button3Click()
+{
+    OutputList.clear();
+    const Combination operation = R1->isChecked()   ? Combination::Union
+                                  : R2->isChecked() ? Combination::Difference
+                                                    : Combination::Intersection;
+    OutputList = combineLists(operation, InputList, SecondList,
+                              [this](int percent) { setProgress(percent); });
+    saveOutputListAs();
+    AppendLog("saved: " + SaveDialog1.fileName());
+    AppendLog(QString::number(OutputList.size()) + " emails");
+}
+
+void TForm1::setProgress(int percent) { ProgressBar1->setValue(percent); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The close box ends the program, like "Exit", even while tool windows are open.
+    event->accept();
+    QApplication::quit();
+}

@@ -1,0 +1,5 @@
+#include "app/homepage.h"
+
+#include <QCoreApplication>
+
+QUrl homePageUrl() { return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help.htm"); }

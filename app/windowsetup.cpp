@@ -1,0 +1,34 @@
+#include "app/windowsetup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// A usual frame is 4 pixels on each side and the title bar about 19 pixels high.
+constexpr int frameWidth = 8;
+constexpr int frameHeight = 27;
+
+} // namespace
+
+QFont designFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"), pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setOuterSize(QWidget& window, int width, int height)
+{
+    window.resize(width - frameWidth, height - frameHeight);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/addresslist.h"
+
+#include <QString>
+
+// List files: CR LF, a lone CR and a lone LF each end an entry; a last line without a
+// break is an entry; nothing is trimmed or converted. A NUL byte is an ordinary byte.
+AddressList parseListBytes(QByteArrayView bytes);
+
+// Every entry followed by CR LF, the last one too.
+QByteArray listFileBytes(const AddressList& list);
+
+// Throws AppError "Cannot open file <name>" when the file cannot be read.
+AddressList readListFile(const QString& fileName);
+
+// Writes through a temporary file in the target's folder that replaces the target only
+// once it is complete, so a failed save leaves the old file as it was. Throws AppError
+// "Cannot create file <name>" on any failure.
+void writeListFile(const QString& fileName, const AddressList& list);
+void writeFileAtomically(const QString& fileName, QByteArrayView bytes);

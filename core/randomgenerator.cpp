@@ -1,0 +1,7 @@
+#include "core/randomgenerator.h"
+
+RandomGenerator& processRandom()
+{
+    static RandomGenerator generator;
+    return generator;
+}

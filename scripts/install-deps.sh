@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs everything Quillmere needs to build, run and test on Debian 12.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+    build-essential cmake ninja-build pkg-config \
+    qt6-base-dev libgl-dev libjpeg-dev libemf-dev libbenchmark-dev \
+    xvfb xauth xdotool imagemagick fonts-dejavu-core

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the dependencies, then builds and runs the whole test suite twice: once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then as shipped with warnings as
+# errors. It ends with CTest's summary of the shipped build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DQUILLMERE_WERROR=ON -DQUILLMERE_SANITIZE=ON
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_WERROR=ON
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
