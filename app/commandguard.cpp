@@ -5,7 +5,10 @@
 
 #include <new>
 
-void reportCommandError(const QString& message) { showStopBox(errorBoxText(message)); }
+void reportCommandError(const QString& message)
+{
+    showStopBox(errorBoxText(message));
+}
 
 void reportCommandError(const std::exception& error)
 {

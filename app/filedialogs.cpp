@@ -17,7 +17,10 @@ std::optional<QString> runModally(QFileDialog& dialog)
 
 } // namespace
 
-void setFileDialogRunner(FileDialogRunner runner) { installedRunner() = std::move(runner); }
+void setFileDialogRunner(FileDialogRunner runner)
+{
+    installedRunner() = std::move(runner);
+}
 
 std::optional<QString> runFileDialog(QFileDialog& dialog)
 {

@@ -78,7 +78,10 @@ TForm1::TForm1()
     setLogSink([this](const QString& text) { Memo1->appendPlainText(text); });
 }
 
-TForm1::~TForm1() { setLogSink({}); }
+TForm1::~TForm1()
+{
+    setLogSink({});
+}
 
 void TForm1::createMenu()
 {
@@ -87,7 +90,8 @@ void TForm1::createMenu()
 
     QMenu* file = MainMenu1->addMenu("File");
     file->setObjectName("File1");
-    addMenuCommand(file, "Openlistofemails1", "Open list of emails", &TForm1::Openlistofemails1Click);
+    addMenuCommand(file, "Openlistofemails1", "Open list of emails",
+                   &TForm1::Openlistofemails1Click);
     addMenuCommand(file, "SAve1", "Save output file", &TForm1::SAve1Click);
     addMenuCommand(file, "Exit1", "Exit", &TForm1::Exit1Click);
 
@@ -150,8 +154,8 @@ void TForm1::createOperationsPanel()
     Label3 = place(new QLabel("=", GroupBox1), "Label3", {344, 30, 20, 33});
     Label3->setFont(designFont(18));
 
-    Button3 = place(new QPushButton("Process and save output", GroupBox1), "Button3",
-                    {372, 24, 157, 41});
+    Button3 =
+        place(new QPushButton("Process and save output", GroupBox1), "Button3", {372, 24, 157, 41});
     Button3->setEnabled(false);
 
     Label1 = place(new QLabel("Duplicated address are discarted", GroupBox1), "Label1",
@@ -190,7 +194,10 @@ void TForm1::SAve1Click()
     AppendLog("saved " + QString::number(OutputList.size()) + " email address");
 }
 
-void TForm1::Exit1Click() { QApplication::quit(); }
+void TForm1::Exit1Click()
+{
+    QApplication::quit();
+}
 
 void TForm1::Manual1Click()
 {
@@ -201,7 +208,10 @@ void TForm1::Manual1Click()
         showErrorBox("Error", "The Help file: \"help.htm\" was not found.");
 }
 
-void TForm1::Home1Click() { QDesktopServices::openUrl(homePageUrl()); }
+void TForm1::Home1Click()
+{
+    QDesktopServices::openUrl(homePageUrl());
+}
 
 void TForm1::Button1Click()
 {
@@ -240,7 +250,10 @@ void TForm1::Button3Click()
     AppendLog(QString::number(OutputList.size()) + " emails");
 }
 
-void TForm1::setProgress(int percent) { ProgressBar1->setValue(percent); }
+void TForm1::setProgress(int percent)
+{
+    ProgressBar1->setValue(percent);
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

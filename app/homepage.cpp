@@ -2,4 +2,7 @@
 
 #include <QCoreApplication>
 
-QUrl homePageUrl() { return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help.htm"); }
+QUrl homePageUrl()
+{
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help.htm");
+}

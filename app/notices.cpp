@@ -13,9 +13,15 @@ void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text
 
 } // namespace
 
-void showNotice(const QString& text) { showBox(QMessageBox::NoIcon, applicationTitle, text); }
+void showNotice(const QString& text)
+{
+    showBox(QMessageBox::NoIcon, applicationTitle, text);
+}
 
-void showStopBox(const QString& text) { showBox(QMessageBox::Critical, applicationTitle, text); }
+void showStopBox(const QString& text)
+{
+    showBox(QMessageBox::Critical, applicationTitle, text);
+}
 
 void showErrorBox(const QString& caption, const QString& text)
 {

@@ -8,11 +8,17 @@
 // and the program goes on. Only the texts the user is meant to see are thrown.
 class AppError : public std::exception {
 public:
-    explicit AppError(QString message) : m_message(std::move(message)) {}
+    explicit AppError(QString message)
+        : m_message(std::move(message))
+    {
+    }
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return "Quillmere command error"; }
 
-    static AppError cannotOpen(const QString& fileName) { return AppError("Cannot open file " + fileName); }
+    static AppError cannotOpen(const QString& fileName)
+    {
+        return AppError("Cannot open file " + fileName);
+    }
     static AppError cannotCreate(const QString& fileName)
     {
         return AppError("Cannot create file " + fileName);

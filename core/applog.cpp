@@ -10,7 +10,10 @@ LogSink& logSink()
 
 } // namespace
 
-void setLogSink(LogSink sink) { logSink() = std::move(sink); }
+void setLogSink(LogSink sink)
+{
+    logSink() = std::move(sink);
+}
 
 void AppendLog(const QString& text)
 {

@@ -13,4 +13,7 @@ using LogSink = std::function<void(const QString&)>;
 void setLogSink(LogSink sink);
 
 // Raw line bytes as the user sees them: every byte one Latin-1 character.
-inline QString shownText(QByteArrayView bytes) { return QString::fromLatin1(bytes); }
+inline QString shownText(QByteArrayView bytes)
+{
+    return QString::fromLatin1(bytes);
+}

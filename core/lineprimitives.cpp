@@ -2,9 +2,15 @@
 
 namespace {
 
-bool isControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool isControlOrBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
 
-bool isSeparator(char c) { return c == '\0' || c == ' ' || c == ',' || c == '\t'; }
+bool isSeparator(char c)
+{
+    return c == '\0' || c == ' ' || c == ',' || c == '\t';
+}
 
 } // namespace
 
@@ -34,4 +40,7 @@ QByteArrayView DomainOf(QByteArrayView address)
     return at < 0 ? address : address.sliced(at + 1);
 }
 
-QByteArrayView LineDomain(QByteArrayView line) { return TrimControl(DomainOf(ExtractAddress(line))); }
+QByteArrayView LineDomain(QByteArrayView line)
+{
+    return TrimControl(DomainOf(ExtractAddress(line)));
+}

@@ -57,8 +57,8 @@ AddressList readListFile(const QString& fileName)
 void writeFileAtomically(const QString& fileName, QByteArrayView bytes)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size()
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
         throw AppError::cannotCreate(fileName);
 }
 

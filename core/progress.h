@@ -11,7 +11,11 @@ class EvenProgress {
 public:
     using Sink = std::function<void(int)>;
 
-    EvenProgress(qint64 count, Sink sink) : m_count(count), m_sink(std::move(sink)) {}
+    EvenProgress(qint64 count, Sink sink)
+        : m_count(count)
+        , m_sink(std::move(sink))
+    {
+    }
 
     void at(qint64 index)
     {

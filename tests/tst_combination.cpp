@@ -25,8 +25,8 @@ void TestCombination::workedExamples_data()
     QTest::addColumn<QByteArrayList>("expected");
 
     const QByteArrayList twice{"ann@b.test", "ann@b.test"};
-    QTest::addRow("union keeps repeats of list 1") << Combination::Union << twice << QByteArrayList()
-                                                   << twice;
+    QTest::addRow("union keeps repeats of list 1")
+        << Combination::Union << twice << QByteArrayList() << twice;
     QTest::addRow("difference keeps repeats of list 1")
         << Combination::Difference << twice << QByteArrayList() << twice;
     QTest::addRow("intersection with empty list 2")
@@ -38,16 +38,16 @@ void TestCombination::workedExamples_data()
 
     const QByteArrayList named{"Ann Lee ann@b.test"};
     const QByteArrayList bare{"ann@b.test"};
-    QTest::addRow("union: name before the same address") << Combination::Union << named << bare
-                                                         << named;
+    QTest::addRow("union: name before the same address")
+        << Combination::Union << named << bare << named;
     QTest::addRow("difference: name before the same address")
         << Combination::Difference << named << bare << QByteArrayList();
     QTest::addRow("intersection keeps the raw line of list 1")
         << Combination::Intersection << named << bare << named;
 
     const QByteArrayList upper{"ANN@b.test"};
-    QTest::addRow("union: case differs") << Combination::Union << bare << upper
-                                         << QByteArrayList{"ann@b.test", "ANN@b.test"};
+    QTest::addRow("union: case differs")
+        << Combination::Union << bare << upper << QByteArrayList{"ann@b.test", "ANN@b.test"};
     QTest::addRow("difference: case differs") << Combination::Difference << bare << upper << bare;
     QTest::addRow("intersection: case differs")
         << Combination::Intersection << bare << upper << QByteArrayList();
@@ -82,10 +82,10 @@ void TestCombination::progress_data()
     QTest::addRow("union over one list-2 line") << Combination::Union << 3 << 1 << QList<int>{0};
     QTest::addRow("union over three lines skips 33")
         << Combination::Union << 0 << 3 << QList<int>{0, 66};
-    QTest::addRow("difference over two lines") << Combination::Difference << 2 << 5
-                                               << QList<int>{0, 50};
-    QTest::addRow("intersection jumps to 100") << Combination::Intersection << 4 << 2
-                                               << QList<int>{100};
+    QTest::addRow("difference over two lines")
+        << Combination::Difference << 2 << 5 << QList<int>{0, 50};
+    QTest::addRow("intersection jumps to 100")
+        << Combination::Intersection << 4 << 2 << QList<int>{100};
     QTest::addRow("intersection of nothing leaves the bar")
         << Combination::Intersection << 0 << 2 << QList<int>{};
 }

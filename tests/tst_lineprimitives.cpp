@@ -37,8 +37,9 @@ void TestLinePrimitives::extractAddress_data()
     QTest::addRow("case untouched") << QByteArray("Ann@B.Test") << QByteArray("Ann@B.Test");
     QTest::addRow("NUL separates")
         << QByteArray("ann@b.test\0bob@c.test", 21) << QByteArray("bob@c.test");
-    QTest::addRow("only codes 0 to 32 trimmed")
-        << QByteArray("\x01\x1f" "ann@b.test\r\x7f\x1f") << QByteArray("ann@b.test\r\x7f");
+    QTest::addRow("only codes 0 to 32 trimmed") << QByteArray("\x01\x1f"
+                                                              "ann@b.test\r\x7f\x1f")
+                                                << QByteArray("ann@b.test\r\x7f");
     QTest::addRow("high bytes kept")
         << QByteArray("\xe9ric \xe9@b.test\xa0") << QByteArray("\xe9@b.test\xa0");
 }
@@ -80,8 +81,9 @@ void TestLinePrimitives::lineDomain_data()
     QTest::addRow("empty line") << QByteArray() << QByteArray();
     QTest::addRow("token ends in at") << QByteArray("ann@") << QByteArray();
     QTest::addRow("no at is its own domain") << QByteArray("john") << QByteArray("john");
-    QTest::addRow("control byte after at trimmed")
-        << QByteArray("ann@\x01" "b.test") << QByteArray("b.test");
+    QTest::addRow("control byte after at trimmed") << QByteArray("ann@\x01"
+                                                                 "b.test")
+                                                   << QByteArray("b.test");
 }
 
 void TestLinePrimitives::lineDomain()

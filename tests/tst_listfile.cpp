@@ -33,8 +33,8 @@ void TestListFile::parse_data()
     QTest::addRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"};
     QTest::addRow("LF only") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
     QTest::addRow("CR only") << QByteArray("a\rb\r") << QByteArrayList{"a", "b"};
-    QTest::addRow("mixed breaks")
-        << QByteArray("a\r\nb\rc\nd") << QByteArrayList{"a", "b", "c", "d"};
+    QTest::addRow("mixed breaks") << QByteArray("a\r\nb\rc\nd")
+                                  << QByteArrayList{"a", "b", "c", "d"};
     QTest::addRow("CR CR LF gives an empty entry")
         << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"};
     QTest::addRow("LF CR gives an empty entry")
@@ -44,10 +44,12 @@ void TestListFile::parse_data()
         << QByteArray("a\r\n\r\n\r\nb\r\n") << QByteArrayList{"a", "", "", "b"};
     QTest::addRow("nothing trimmed")
         << QByteArray("  a \t\r\n\tb ") << QByteArrayList{"  a \t", "\tb "};
-    QTest::addRow("bytes above 127")
-        << QByteArray("\xe9l\xe8ve@\xfc.test\r\n\xff\xfe") << QByteArrayList{"\xe9l\xe8ve@\xfc.test", "\xff\xfe"};
-    QTest::addRow("byte order mark stays")
-        << QByteArray("\xef\xbb\xbf" "a\r\n") << QByteArrayList{"\xef\xbb\xbf" "a"};
+    QTest::addRow("bytes above 127") << QByteArray("\xe9l\xe8ve@\xfc.test\r\n\xff\xfe")
+                                     << QByteArrayList{"\xe9l\xe8ve@\xfc.test", "\xff\xfe"};
+    QTest::addRow("byte order mark stays") << QByteArray("\xef\xbb\xbf"
+                                                         "a\r\n")
+                                           << QByteArrayList{"\xef\xbb\xbf"
+                                                             "a"};
     QTest::addRow("NUL is an ordinary byte")
         << QByteArray("a\0b\r\nc\0\r\nd", 10)
         << QByteArrayList{QByteArray("a\0b", 3), QByteArray("c\0", 2), "d"};
@@ -147,7 +149,8 @@ void TestListFile::failedWriteKeepsOldFile()
     }
     QCOMPARE(TestFolder::read(old), QByteArray("old\r\n"));
     QCOMPARE(QDir(folder.path("locked")).entryList(QDir::Files), QStringList{"out.txt"});
-    QFile::setPermissions(folder.path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(folder.path("locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_APPLESS_MAIN(TestListFile)

@@ -64,13 +64,18 @@ void TestWholeNumber::errorBoxFullStop_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
 
-    QTest::addRow("letter last") << "Cannot open file a.txt" << "Cannot open file a.txt.";
+    QTest::addRow("letter last") << "Cannot open file a.txt"
+                                 << "Cannot open file a.txt.";
     QTest::addRow("quote last") << "'x' is not a valid integer value"
                                 << "'x' is not a valid integer value.";
-    QTest::addRow("full stop last") << "Done." << "Done.";
-    QTest::addRow("bracket before the stop") << "name (x)" << "name (x)";
-    QTest::addRow("slash after the stop") << "Cannot create file /tmp/" << "Cannot create file /tmp/.";
-    QTest::addRow("empty") << "" << "";
+    QTest::addRow("full stop last") << "Done."
+                                    << "Done.";
+    QTest::addRow("bracket before the stop") << "name (x)"
+                                             << "name (x)";
+    QTest::addRow("slash after the stop") << "Cannot create file /tmp/"
+                                          << "Cannot create file /tmp/.";
+    QTest::addRow("empty") << ""
+                           << "";
 }
 
 void TestWholeNumber::errorBoxFullStop()

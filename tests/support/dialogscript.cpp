@@ -20,7 +20,10 @@ DialogScript::DialogScript()
     });
 }
 
-DialogScript::~DialogScript() { setFileDialogRunner({}); }
+DialogScript::~DialogScript()
+{
+    setFileDialogRunner({});
+}
 
 DialogScript& DialogScript::choose(const QString& path)
 {

@@ -9,7 +9,10 @@
 // blank and comma-ended lines, bytes above 127).
 class SyntheticLists {
 public:
-    explicit SyntheticLists(unsigned seed) : m_random(seed) {}
+    explicit SyntheticLists(unsigned seed)
+        : m_random(seed)
+    {
+    }
 
     // `count` lines drawn from about `distinct` addresses over `domains` domains.
     AddressList mixed(qsizetype count, int distinct, int domains)
