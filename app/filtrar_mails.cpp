@@ -159,7 +159,9 @@ void TForm1::createOperationsPanel()
     Button3->setEnabled(false);
 
     Label1 = place(new QLabel("Duplicated address are discarted", GroupBox1), "Label1",
-                   {380, 70, 157, 16});
+                   {300, 70, 229, 16});
+    // Under Button3, ending with it, whatever width the fallback font gives the text.
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TForm1::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TForm1::ButtoniiClick));
