@@ -1,0 +1,74 @@
+#include "tools/domainfilter.h"
+
+#include "core/lineprimitives.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+std::string_view key(QByteArrayView bytes) {
+    return {bytes.data(), size_t(bytes.size())};
+}
+
+} // namespace
+
+// Equals scanning the listed items for every found domain, with a hash set of exact bytes.
+AddressList domainsToList(const AddressList& listed, const AddressList& found) {
+    std::unordered_set<std::string_view> present;
+    present.reserve(size_t(listed.size() + found.size()));
+    for (const QByteArray& text : listed)
+        present.insert(key(text));
+    AddressList added;
+    for (const QByteArray& domain : found)
+        if (!domain.isEmpty() && present.insert(key(domain)).second)
+            added.append(domain);
+    return added;
+}
+
+// Equals comparing every line with every chosen domain: one pass files each line under
+// its domain, then the chosen domains take their lines in order.
+AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen) {
+    std::unordered_map<std::string_view, size_t> slotOf;
+    slotOf.reserve(size_t(chosen.size()));
+    for (const QByteArray& domain : chosen)
+        slotOf.try_emplace(key(domain), slotOf.size());
+
+    std::vector<std::vector<qsizetype>> linesIn(slotOf.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto slot = slotOf.find(key(LineDomain(lines[i])));
+        if (slot != slotOf.end())
+            linesIn[slot->second].push_back(i);
+    }
+
+    AddressList extracted;
+    for (const QByteArray& domain : chosen)
+        for (const qsizetype i : linesIn[slotOf.at(key(domain))])
+            extracted.append(lines[i]);
+    return extracted;
+}
+
+void moveEntries(AddressList& source, AddressList& target, QList<qsizetype> rows) {
+    std::sort(rows.begin(), rows.end());
+    AddressList kept;
+    auto next = rows.cbegin();
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        while (next != rows.cend() && *next < i)
+            ++next;
+        if (next != rows.cend() && *next == i)
+            target.append(source[i]);
+        else
+            kept.append(source[i]);
+    }
+    source = std::move(kept);
+}
+
+std::optional<QByteArray> editedDomain(QByteArrayView typed) {
+    const QByteArrayView domain = TrimControl(typed);
+    if (domain.isEmpty())
+        return std::nullopt;
+    return domain.toByteArray();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/addresslist.h"
+
+#include <QAbstractListModel>
+
+// The items of one domain list view: raw domain bytes, shown and edited as Latin-1 so
+// that every byte survives an edit of its neighbours unchanged.
+class DomainListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const AddressList& items() const { return m_items; }
+    void setItems(AddressList items);
+    void append(const AddressList& items);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    AddressList m_items;
+};
