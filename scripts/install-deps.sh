@@ -7,3 +7,5 @@ apt-get install -y --no-install-recommends \
     build-essential cmake ninja-build pkg-config \
     qt6-base-dev libgl-dev libjpeg-dev libemf-dev libbenchmark-dev \
     xvfb xauth xdotool imagemagick fonts-dejavu-core
+# A metafile reader for the chart export test (the test is skipped where it is missing).
+apt-get install -y --no-install-recommends libreoffice-draw
