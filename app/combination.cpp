@@ -1,26 +1,15 @@
 #include "app/combination.h"
 
+#include "core/byteset.h"
 #include "core/lineprimitives.h"
-
-#include <string_view>
-#include <unordered_set>
 
 namespace {
 
-using AddressSet = std::unordered_set<std::string_view>;
-
-std::string_view addressOf(const QByteArray& line)
+ByteSet addressesOf(const AddressList& list, qsizetype room = 0)
 {
-    const QByteArrayView address = ExtractAddress(line);
-    return {address.data(), static_cast<size_t>(address.size())};
-}
-
-AddressSet addressesOf(const AddressList& list)
-{
-    AddressSet addresses;
-    addresses.reserve(list.size());
+    ByteSet addresses(list.size() + room);
     for (const QByteArray& line : list)
-        addresses.insert(addressOf(line));
+        addresses.insert(ExtractAddress(line));
     return addresses;
 }
 
@@ -28,10 +17,10 @@ AddressList unionOf(const AddressList& list1, const AddressList& list2,
                     const EvenProgress::Sink& progress)
 {
     AddressList result = list1;
-    AddressSet seen = addressesOf(list1);
+    ByteSet seen = addressesOf(list1, list2.size());
     EvenProgress bar(list2.size(), progress);
     for (qsizetype i = 0; i < list2.size(); ++i) {
-        if (seen.insert(addressOf(list2[i])).second)
+        if (seen.insert(ExtractAddress(list2[i])))
             result.append(list2[i]);
         bar.at(i);
     }
@@ -41,11 +30,11 @@ AddressList unionOf(const AddressList& list1, const AddressList& list2,
 AddressList filterByPresence(const AddressList& list1, const AddressList& list2, bool keepPresent,
                              const EvenProgress::Sink& progress)
 {
-    const AddressSet inList2 = addressesOf(list2);
+    const ByteSet inList2 = addressesOf(list2);
     AddressList result;
     EvenProgress bar(list1.size(), progress);
     for (qsizetype i = 0; i < list1.size(); ++i) {
-        if (inList2.contains(addressOf(list1[i])) == keepPresent)
+        if (inList2.contains(ExtractAddress(list1[i])) == keepPresent)
             result.append(list1[i]);
         if (!keepPresent)
             bar.at(i);

@@ -1,18 +1,16 @@
 #include "core/distinctdomains.h"
 
+#include "core/byteset.h"
 #include "core/lineprimitives.h"
-
-#include <string_view>
-#include <unordered_set>
 
 AddressList distinctDomains(const AddressList& lines, const EvenProgress::Sink& progress)
 {
     AddressList domains;
-    std::unordered_set<std::string_view> seen;
+    ByteSet seen;
     EvenProgress bar(lines.size(), progress);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArrayView domain = LineDomain(lines[i]);
-        if (!domain.isEmpty() && seen.emplace(domain.data(), size_t(domain.size())).second)
+        if (!domain.isEmpty() && seen.insert(domain))
             domains.append(domain.toByteArray());
         bar.at(i);
     }

@@ -14,8 +14,10 @@ DialogScript::DialogScript()
                          __LINE__);
             return std::nullopt;
         }
-        std::optional<QString> answer = m_answers.front();
+        const QString answer = m_answers.front();
         m_answers.pop();
+        if (answer.isNull())
+            return std::nullopt;
         return answer;
     });
 }
@@ -33,6 +35,6 @@ DialogScript& DialogScript::choose(const QString& path)
 
 DialogScript& DialogScript::cancel()
 {
-    m_answers.push(std::nullopt);
+    m_answers.push(QString());
     return *this;
 }

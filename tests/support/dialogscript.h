@@ -28,6 +28,6 @@ public:
     qsizetype pending() const { return qsizetype(m_answers.size()); }
 
 private:
-    std::queue<std::optional<QString>> m_answers;
+    std::queue<QString> m_answers; // a null string cancels
     QList<Asked> m_asked;
 };
