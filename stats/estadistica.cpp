@@ -12,11 +12,11 @@
 #include "stats/domainstatistics.h"
 #include "stats/picturekind.h"
 #include "stats/picturepreview.h"
+#include "stats/scalespinbox.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -52,7 +52,7 @@ Tchat::Tchat(TForm1& form1)
     Label2->setFont(designFont(8, true));
     muestra = place(new QPushButton("Show chart", this), "muestra", {264, 8, 75, 25});
     Button3 = place(new QPushButton("Save", this), "Button3", {480, 8, 75, 25});
-    span = place(new QSpinBox(this), "span", {572, 10, 56, 22});
+    span = place(new ScaleSpinBox(this), "span", {572, 10, 56, 22});
     span->setRange(1, 99);
     span->setSingleStep(2);
     span->setValue(10);
@@ -68,7 +68,7 @@ Tchat::Tchat(TForm1& form1)
     connect(muestra, &QPushButton::clicked, this, guarded(this, &Tchat::Button2Click));
     connect(Button3, &QPushButton::clicked, this, guarded(this, &Tchat::Button3Click));
     // Every change of the text counts, typed or stepped, valid or not.
-    connect(span, &QSpinBox::textChanged, this, guarded(this, &Tchat::spanChnge));
+    connect(span, &ScaleSpinBox::editTextChanged, this, guarded(this, &Tchat::spanChnge));
 }
 
 void Tchat::Button1Click()

@@ -7,7 +7,7 @@
 class ChartView;
 class QLabel;
 class QPushButton;
-class QSpinBox;
+class ScaleSpinBox;
 class TForm1;
 
 // The statistics window: the share of the most frequent domains of the main window's
@@ -37,7 +37,7 @@ private:
     QLabel* Label2;
     QPushButton* muestra;
     QPushButton* Button3;
-    QSpinBox* span;
+    ScaleSpinBox* span;
     QLabel* Label1;
     PersistentFileDialog SaveP;
 
