@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/addresslist.h"
+
+#include <QByteArrayView>
+
+enum class SortKey { Address, Domain };
+
+// Joins a line's sort key to the line itself.
+inline constexpr QByteArrayView compositeMarker = "___;;__";
+
+// key + marker + line, the key being the line's address or the domain of that address.
+QByteArray compositeLine(const QByteArray& line, SortKey key);
+
+struct KeyedSort {
+    AddressList composites; // the composite lines, sorted
+    AddressList lines;      // the line each sorted composite line was built from
+};
+
+// Sorts the composite lines of `lines` with the quicksort; each sorted composite line is
+// paired with its own line, so a key that itself holds the marker cannot cut a line short.
+KeyedSort sortByKey(const AddressList& lines, SortKey key);
