@@ -57,6 +57,8 @@ Tchat::Tchat(TForm1& form1)
     span->setSingleStep(2);
     span->setValue(10);
     Label1 = place(new QLabel("Scale", this), "Label1", {632, 16, 27, 13});
+    // The fallback font is wider than the laid-out one; the label grows to show its text.
+    Label1->adjustSize();
 
     setTabOrder(span, Button1);
     setTabOrder(Button1, muestra);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
+#include <QLineEdit>
 
 namespace {
 
@@ -22,6 +23,12 @@ PicturePreview::PicturePreview(QFileDialog& dialog)
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(this, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
     connect(&dialog, &QFileDialog::currentChanged, this, &PicturePreview::showFile);
+    // A typed name is previewed too, where the dialog's name field can be found.
+    if (auto* typed = dialog.findChild<QLineEdit*>("fileNameEdit"))
+        connect(typed, &QLineEdit::textChanged, this, [this, &dialog](const QString& name) {
+            if (!name.isEmpty())
+                showFile(dialog.directory().absoluteFilePath(name));
+        });
 }
 
 void PicturePreview::showFile(const QString& path)
