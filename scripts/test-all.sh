@@ -17,6 +17,16 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_WERROR=ON
+# A short fuzz run of the list file reader and the line primitives, from the corpus in fuzz/.
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz -j "$jobs"
+for target in listfile lineprimitives; do
+    work=$(mktemp -d)
+    cp fuzz/corpus/"$target"/* "$work"/
+    build-fuzz/fuzz_"$target" -max_total_time=60 -max_len=65536 -artifact_prefix=build-fuzz/ "$work"
+    rm -rf "$work"
+done
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_WERROR=ON -DQUILLMERE_PACKAGE_TEST=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"

@@ -40,6 +40,8 @@ void TestLinePrimitives::extractAddress_data()
     QTest::addRow("only codes 0 to 32 trimmed") << QByteArray("\x01\x1f"
                                                               "ann@b.test\r\x7f\x1f")
                                                 << QByteArray("ann@b.test\r\x7f");
+    QTest::addRow("control byte after a separator begins the token")
+        << QByteArray("a \x01" "b") << QByteArray("\x01" "b");
     QTest::addRow("high bytes kept")
         << QByteArray("\xe9ric \xe9@b.test\xa0") << QByteArray("\xe9@b.test\xa0");
 }
