@@ -1,15 +1,27 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-class TForm1;
+class QLabel;
+class TxpButton;
 
+inline const QString productPicturePath = QStringLiteral(":/pictures/quillmere.jpg");
+
+// The about window: the product's name, version and picture on a lightly shaded
+// background. It holds no data; closing it only hides it.
 class Taboutsoft : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Taboutsoft(TForm1& form1);
+    // The product picture is read from picturePath, the compiled-in one by default.
+    explicit Taboutsoft(const QString& picturePath = productPicturePath);
+
+    void xpButton1Click();
 
 private:
-    TForm1& m_form1;
+    QLabel* Image2;
+    QLabel* Image1;
+    QLabel* Label1;
+    TxpButton* xpButton1;
 };

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     TForm1 form1;
     Tseed seed(form1);
     Tsplit split(form1);
-    Taboutsoft about(form1);
+    Taboutsoft about;
     Tremove clean(form1);
     Tsort sort(form1);
     Textract extract(form1);

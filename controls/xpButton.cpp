@@ -1,18 +1,174 @@
 #include "controls/xpButton.h"
 
+#include "controls/XPGraphUtil.h"
+#include "controls/accelerator.h"
+#include "controls/ownfont.h"
+
+#include <QDialog>
+#include <QKeyEvent>
 #include <QPainter>
 
-TxpButton::TxpButton(QWidget* parent)
-    : QAbstractButton(parent)
+namespace {
+
+const QColor outerFill(214, 211, 211);
+const QColor frameColour(0, 60, 116);
+const QColor faceLight(253, 253, 253);
+const QColor faceDark(205, 204, 223);
+const QColor topHighlight(206, 231, 255);
+const QColor bottomShade(105, 130, 238);
+const QColor innerFrame(188, 212, 246);
+const QColor hotFrame(248, 179, 48);
+const QColor disabledFill(241, 241, 237);
+const QColor disabledFrame(196, 195, 191);
+const QColor disabledText(161, 161, 146);
+
+// An outline or fill of (left, top, right, bottom) with corners rounded by an ellipse of
+// the given size; right and bottom are excluded.
+void roundRect(QPainter& canvas, const QRect& r, int ellipseWidth, int ellipseHeight,
+               const QColor& outline, const QColor& fill = QColor())
 {
-    setText("XP Button");
+    canvas.setPen(outline);
+    canvas.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
+    canvas.drawRoundedRect(r.adjusted(0, 0, -1, -1), ellipseWidth / 2.0, ellipseHeight / 2.0);
+}
+
+} // namespace
+
+TxpButton::TxpButton(QWidget* parent)
+    : StyledControl(parent)
+{
+    setText(QStringLiteral("XP Button"));
     resize(75, 25);
-    setFocusPolicy(Qt::StrongFocus);
+    useOwnFont(*this);
+}
+
+void TxpButton::setDefault(bool isDefault)
+{
+    m_default = isDefault;
+    watchWindow();
+}
+
+void TxpButton::setCancel(bool isCancel)
+{
+    m_cancel = isCancel;
+    watchWindow();
+}
+
+bool TxpButton::armsOnKey(int key) const
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+void TxpButton::activate()
+{
+    const QPointer<TxpButton> alive(this);
+    click();
+    if (!alive || m_modalResult == 0)
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(window()); dialog && dialog->isModal())
+        dialog->done(m_modalResult);
+}
+
+void TxpButton::keyPressed(QKeyEvent* event)
+{
+    emit keyDown(event->key(), event->modifiers());
+    StyledControl::keyPressed(event);
+}
+
+void TxpButton::keyReleased(QKeyEvent* event)
+{
+    emit keyUp(event->key(), event->modifiers());
+    StyledControl::keyReleased(event);
+}
+
+bool TxpButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        watchWindow();
+    return StyledControl::event(event);
+}
+
+bool TxpButton::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter and Escape reach the window only when its focused control left them
+    // unhandled: that is when the window offers them to its Default and Cancel buttons.
+    if (watched == m_watchedWindow && event->type() == QEvent::KeyPress && isEnabled() &&
+        isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (m_cancel && key == Qt::Key_Escape)
+            activate();
+        else if (m_default && (key == Qt::Key_Return || key == Qt::Key_Enter))
+            activate();
+    }
+    return false;
+}
+
+void TxpButton::showEvent(QShowEvent* event)
+{
+    watchWindow();
+    StyledControl::showEvent(event);
+}
+
+void TxpButton::watchWindow()
+{
+    QWidget* const target = (m_default || m_cancel) && window() != this ? window() : nullptr;
+    if (target == m_watchedWindow)
+        return;
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = target;
+    if (target)
+        target->installEventFilter(this);
 }
 
 void TxpButton::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    QPainter canvas(this);
+    const int w = width();
+    const int h = height();
+    const AcceleratedCaption caption = splitCaption(text());
+    const QFontMetrics metrics(font());
+    const int textWidth = metrics.horizontalAdvance(caption.shown);
+    const int textHeight = metrics.height();
+    const QRect textClip = edgeRect(4, 4, w - 4, h - 4);
+
+    if (!isEnabled()) {
+        roundRect(canvas, edgeRect(0, 0, w, h), 3, 3, outerFill, disabledFill);
+        const QColor buttonFace = palette().color(QPalette::Button);
+        canvas.setPen(buttonFace);
+        canvas.drawPoints(
+            QPolygon({QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(0, h - 1)}));
+        roundRect(canvas, edgeRect(1, 1, w - 1, h - 1), 5, 5, disabledFrame);
+        const QPoint textAt((w - textWidth) / 2, (h - textHeight) / 2);
+        drawCaptionText(canvas, metrics, caption, textAt, textClip, disabledText);
+        drawUnderline(canvas, metrics, caption, textAt, disabledText);
+        return;
+    }
+
+    const int pressedOffset = armed() ? 1 : 0;
+    const QPoint textAt((w - textWidth) / 2 + pressedOffset, (h - textHeight) / 2 + pressedOffset);
+    roundRect(canvas, edgeRect(0, 0, w, h), 3, 3, outerFill, outerFill);
+    roundRect(canvas, edgeRect(1, 1, w - 1, h - 1), 5, 5, frameColour);
+    if (armed() && mouseInside())
+        GradientFill(canvas, textClip, faceLight, faceDark, TopToBottomReversed, h / 2);
+    else
+        GradientFill(canvas, textClip, faceLight, faceDark, TopToBottom, h / 3);
+    drawOpenLine(canvas, QPoint(3, 2), QPoint(w - 3, 2), topHighlight);
+    drawOpenLine(canvas, QPoint(3, h - 3), QPoint(w - 3, h - 3), bottomShade);
+    canvas.setPen(innerFrame);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawRect(edgeRect(2, 3, w - 2, h - 3).adjusted(0, 0, -1, -1));
+    const QColor white(255, 255, 255);
+    drawOpenLine(canvas, QPoint(3, 4), QPoint(3, h - 4), white);
+    drawOpenLine(canvas, QPoint(w - 4, 4), QPoint(w - 4, h - 4), white);
+    drawOpenLine(canvas, QPoint(3, h - 1), QPoint(w - 3, h - 1), white);
+    drawOpenLine(canvas, QPoint(w - 1, h - 4), QPoint(w - 1, 2), white);
+    if (mouseInside())
+        roundRect(canvas, edgeRect(3, 3, w - 3, h - 3), 2, 2, hotFrame);
+
+    const QColor textColour = palette().color(QPalette::ButtonText);
+    drawCaptionText(canvas, metrics, caption, textAt, textClip, textColour);
+    if (focused())
+        drawFocusRect(canvas, textClip);
+    drawUnderline(canvas, metrics, caption, textAt, textColour);
 }

@@ -1,21 +1,126 @@
 #include "controls/xpCheckBox.h"
 
+#include "controls/XPGraphUtil.h"
+#include "controls/accelerator.h"
+#include "controls/ownfont.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 
+namespace {
+
+const QColor pressedTop(176, 176, 167);
+const QColor pressedBottom(241, 239, 223);
+const QColor hotTop(255, 240, 207);
+const QColor hotBottom(248, 179, 48);
+const QColor normalTop(220, 220, 215);
+const QColor normalBottom(255, 255, 255);
+const QColor boxBorder(28, 81, 128);
+const QColor disabledBorder(128, 128, 128);
+const QColor markColour(0, 160, 0);
+const QColor disabledMark(192, 192, 192);
+const QColor disabledText(128, 128, 128);
+constexpr int boxBands = 10;
+
+} // namespace
+
 TxpCheckBox::TxpCheckBox(QWidget* parent)
-    : QAbstractButton(parent)
+    : StyledControl(parent)
 {
-    setText("XP Checkbox");
     setCheckable(true);
+    setText(QStringLiteral("XP Checkbox"));
     resize(97, 17);
-    setFocusPolicy(Qt::StrongFocus);
+    useOwnFont(*this);
+}
+
+void TxpCheckBox::setAlignment(TCheckBoxAlignment alignment)
+{
+    if (alignment == m_alignment)
+        return;
+    m_alignment = alignment;
+    update();
+}
+
+QColor TxpCheckBox::color() const
+{
+    return m_colour.isValid() ? m_colour : palette().color(QPalette::Button);
+}
+
+void TxpCheckBox::setColor(const QColor& colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void TxpCheckBox::acceleratorTyped()
+{
+    if (!hasFocus())
+        setFocus(Qt::ShortcutFocusReason);
+    activate();
+}
+
+void TxpCheckBox::keyReleased(QKeyEvent* event)
+{
+    event->accept();
 }
 
 void TxpCheckBox::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.drawRect(1, height() / 2 - 7, 13, 13);
-    if (isChecked())
-        painter.drawLine(4, height() / 2, 10, height() / 2);
-    painter.drawText(rect().adjusted(20, 0, 0, 0), Qt::AlignVCenter, text());
+    QPainter canvas(this);
+    const int w = width();
+    const int h = height();
+    const QColor background = color();
+    const bool captionRight = m_alignment == TCheckBoxAlignment::cbaRight;
+    canvas.fillRect(rect(), background);
+
+    const int boxLeft = captionRight ? 1 : w - 15;
+    const int boxTop = h / 2 - 7;
+    const QRect box = edgeRect(boxLeft, boxTop, boxLeft + 14, boxTop + 14);
+    const QRect boxOutline = box.adjusted(0, 0, -1, -1);
+    canvas.setBrush(Qt::NoBrush);
+    if (isEnabled()) {
+        if (armed()) {
+            GradientFill(canvas, box, pressedTop, pressedBottom, TopToBottom, boxBands);
+        } else if (mouseInside()) {
+            GradientFill(canvas, box, hotTop, hotBottom, TopToBottom, boxBands);
+            canvas.fillRect(box.adjusted(2, 2, -2, -2), background);
+        } else {
+            GradientFill(canvas, box, normalTop, normalBottom, TopToBottom, boxBands);
+        }
+        canvas.setPen(boxBorder);
+    } else {
+        canvas.fillRect(box, Qt::white);
+        canvas.setPen(disabledBorder);
+    }
+    canvas.drawRect(boxOutline);
+
+    if (isChecked()) {
+        const int boxRight = boxLeft + 14;
+        const int boxBottom = boxTop + 14;
+        canvas.setPen(QPen(isEnabled() ? markColour : disabledMark, 3, Qt::SolidLine, Qt::RoundCap,
+                           Qt::RoundJoin));
+        canvas.drawPolyline(
+            QPolygon({QPoint(boxLeft + 3, boxTop + 6), QPoint(boxLeft + 5, boxBottom - 5),
+                      QPoint(boxRight - 5, boxTop + 4)}));
+    }
+
+    const AcceleratedCaption caption = splitCaption(text());
+    const QFontMetrics metrics(font());
+    const int textWidth = metrics.horizontalAdvance(caption.shown);
+    const int textHeight = metrics.height();
+    const int textLeft = captionRight ? 20 : 2;
+    const QRect clip = captionRight ? edgeRect(20, 2, w - 2, h) : edgeRect(2, 2, w - 20, h);
+    const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText) : disabledText;
+    drawCaptionText(canvas, metrics, caption, QPoint(textLeft, (h - textHeight) / 2), clip,
+                    textColour, background);
+    // The underline sits at a fixed height below the control's top, not below the text.
+    drawUnderline(canvas, metrics, caption, QPoint(textLeft, 2), textColour);
+
+    if (isEnabled() && focused()) {
+        const QRect focusRect = captionRight ? edgeRect(17, 1, textWidth + 25, h - 1)
+                                             : edgeRect(1, 1, textWidth + 8, h - 1);
+        drawFocusRect(canvas, focusRect);
+    }
 }

@@ -1,16 +1,37 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "controls/styledcontrol.h"
 
+#include <QColor>
+
+// Where the caption sits: cbaRight puts the box at the left and the caption right of it,
+// cbaLeft the caption at the left and the box at the right edge.
 enum class TCheckBoxAlignment { cbaLeft, cbaRight };
 
-// The styled check box of the tool windows.
-class TxpCheckBox : public QAbstractButton {
+// The styled check box of the tool windows: a 14 x 14 gradient box with a dark-blue
+// border and a green check mark, an orange ring while the pointer is over it. Space arms
+// it while it has the focus; Alt and the caption's accelerator toggle it.
+class TxpCheckBox : public StyledControl {
     Q_OBJECT
 
 public:
     explicit TxpCheckBox(QWidget* parent = nullptr);
 
+    TCheckBoxAlignment alignment() const { return m_alignment; }
+    void setAlignment(TCheckBoxAlignment alignment);
+
+    // The background of the whole control; the system button face until one is set.
+    QColor color() const;
+    void setColor(const QColor& colour);
+
 protected:
+    bool armsOnKey(int key) const override { return key == Qt::Key_Space; }
+    void activate() override { click(); }
+    void acceleratorTyped() override;
+    void keyReleased(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    TCheckBoxAlignment m_alignment = TCheckBoxAlignment::cbaRight;
+    QColor m_colour;
 };

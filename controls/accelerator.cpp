@@ -1,0 +1,18 @@
+#include "controls/accelerator.h"
+
+AcceleratedCaption splitCaption(const QString& caption)
+{
+    const qsizetype marker = caption.indexOf(QLatin1Char('&'));
+    if (marker < 0)
+        return {caption, -1};
+    QString shown = caption;
+    shown.remove(marker, 1);
+    const int accelerator = marker < shown.size() ? int(marker) : -1;
+    return {shown, accelerator};
+}
+
+bool isAccelerator(const QString& caption, QChar typed)
+{
+    const AcceleratedCaption split = splitCaption(caption);
+    return split.hasAccelerator() && split.acceleratorChar().toCaseFolded() == typed.toCaseFolded();
+}
