@@ -10,14 +10,16 @@
 
 namespace {
 
-std::string_view key(QByteArrayView bytes) {
+std::string_view key(QByteArrayView bytes)
+{
     return {bytes.data(), size_t(bytes.size())};
 }
 
 } // namespace
 
 // Equals scanning the listed items for every found domain, with a hash set of exact bytes.
-AddressList domainsToList(const AddressList& listed, const AddressList& found) {
+AddressList domainsToList(const AddressList& listed, const AddressList& found)
+{
     std::unordered_set<std::string_view> present;
     present.reserve(size_t(listed.size() + found.size()));
     for (const QByteArray& text : listed)
@@ -31,7 +33,8 @@ AddressList domainsToList(const AddressList& listed, const AddressList& found) {
 
 // Equals comparing every line with every chosen domain: one pass files each line under
 // its domain, then the chosen domains take their lines in order.
-AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen) {
+AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
+{
     std::unordered_map<std::string_view, size_t> slotOf;
     slotOf.reserve(size_t(chosen.size()));
     for (const QByteArray& domain : chosen)
@@ -51,7 +54,8 @@ AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen) 
     return extracted;
 }
 
-void moveEntries(AddressList& source, AddressList& target, QList<qsizetype> rows) {
+void moveEntries(AddressList& source, AddressList& target, QList<qsizetype> rows)
+{
     std::sort(rows.begin(), rows.end());
     AddressList kept;
     auto next = rows.cbegin();
@@ -66,7 +70,8 @@ void moveEntries(AddressList& source, AddressList& target, QList<qsizetype> rows
     source = std::move(kept);
 }
 
-std::optional<QByteArray> editedDomain(QByteArrayView typed) {
+std::optional<QByteArray> editedDomain(QByteArrayView typed)
+{
     const QByteArrayView domain = TrimControl(typed);
     if (domain.isEmpty())
         return std::nullopt;

@@ -5,13 +5,15 @@
 
 #include <algorithm>
 
-void DomainListModel::setItems(AddressList items) {
+void DomainListModel::setItems(AddressList items)
+{
     beginResetModel();
     m_items = std::move(items);
     endResetModel();
 }
 
-void DomainListModel::append(const AddressList& items) {
+void DomainListModel::append(const AddressList& items)
+{
     if (items.isEmpty())
         return;
     const int first = int(m_items.size());
@@ -20,17 +22,20 @@ void DomainListModel::append(const AddressList& items) {
     endInsertRows();
 }
 
-int DomainListModel::rowCount(const QModelIndex& parent) const {
+int DomainListModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_items.size());
 }
 
-QVariant DomainListModel::data(const QModelIndex& index, int role) const {
+QVariant DomainListModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return shownText(m_items.at(index.row()));
 }
 
-bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     const QString typed = value.toString();
@@ -46,13 +51,15 @@ bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, i
     return true;
 }
 
-Qt::ItemFlags DomainListModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags DomainListModel::flags(const QModelIndex& index) const
+{
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
-QVariant DomainListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant DomainListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return QStringLiteral(" ");
     return {};

@@ -24,13 +24,15 @@
 
 namespace {
 
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at) {
+template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
+{
     control->setObjectName(name);
     control->setGeometry(at);
     return control;
 }
 
-QTreeView* domainList(QWidget* parent, QAbstractItemView::SelectionMode selection) {
+QTreeView* domainList(QWidget* parent, QAbstractItemView::SelectionMode selection)
+{
     auto* view = new QTreeView(parent);
     view->setModel(new DomainListModel(view));
     view->setRootIsDecorated(false);
@@ -43,11 +45,13 @@ QTreeView* domainList(QWidget* parent, QAbstractItemView::SelectionMode selectio
     return view;
 }
 
-DomainListModel& itemsOf(const QTreeView& view) {
+DomainListModel& itemsOf(const QTreeView& view)
+{
     return *static_cast<DomainListModel*>(view.model());
 }
 
-QList<qsizetype> selectedRows(const QTreeView& view) {
+QList<qsizetype> selectedRows(const QTreeView& view)
+{
     QList<qsizetype> rows;
     for (const QModelIndex& index : view.selectionModel()->selectedRows())
         rows.append(index.row());
@@ -55,7 +59,8 @@ QList<qsizetype> selectedRows(const QTreeView& view) {
 }
 
 // Two filled triangles side by side, pointing the given way.
-QIcon doubleArrow(Qt::ArrowType direction) {
+QIcon doubleArrow(Qt::ArrowType direction)
+{
     QPixmap picture(16, 12);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -72,13 +77,15 @@ QIcon doubleArrow(Qt::ArrowType direction) {
     return QIcon(picture);
 }
 
-QToolButton* arrowButton(QWidget* parent, Qt::ArrowType direction) {
+QToolButton* arrowButton(QWidget* parent, Qt::ArrowType direction)
+{
     auto* button = new QToolButton(parent);
     button->setArrowType(direction);
     return button;
 }
 
-QToolButton* pictureButton(QWidget* parent, Qt::ArrowType direction) {
+QToolButton* pictureButton(QWidget* parent, Qt::ArrowType direction)
+{
     auto* button = new QToolButton(parent);
     button->setIcon(doubleArrow(direction));
     button->setAutoRaise(true);
@@ -86,7 +93,8 @@ QToolButton* pictureButton(QWidget* parent, Qt::ArrowType direction) {
     return button;
 }
 
-TxpButton* pushButton(QWidget* parent, const QString& caption) {
+TxpButton* pushButton(QWidget* parent, const QString& caption)
+{
     auto* button = new TxpButton(parent);
     button->setText(caption);
     return button;
@@ -96,7 +104,8 @@ TxpButton* pushButton(QWidget* parent, const QString& caption) {
 
 Textract::Textract(TForm1& form1)
     : m_form1(form1)
-    , SaveDialog1(this, "SaveDialog1", QFileDialog::AcceptSave, {}, {}) {
+    , SaveDialog1(this, "SaveDialog1", QFileDialog::AcceptSave, {}, {})
+{
     setObjectName("extract");
     setWindowTitle("");
     setFont(designFont());
@@ -143,7 +152,8 @@ Textract::Textract(TForm1& form1)
     connect(xpButton3, &TxpButton::clicked, this, guarded(this, &Textract::xpButton3Click));
 }
 
-void Textract::xpButton2Click() {
+void Textract::xpButton2Click()
+{
     m_form1.Openlistofemails1Click();
     Label1->setText(QString::number(m_form1.InputList.size()) + " address");
     AppendLog("Opened: " + m_form1.OpenDialog1.fileName());
@@ -166,37 +176,45 @@ void Textract::xpButton2Click() {
     AppendLog(QString::number(left.rowCount()) + " domains");
 }
 
-void Textract::EasyScrollButton2Click() {
+void Textract::EasyScrollButton2Click()
+{
     moveSelected(*listaa, *listab);
 }
 
-void Textract::SpeedButton1Click() {
+void Textract::SpeedButton1Click()
+{
     moveAll(*listaa, *listab);
 }
 
-void Textract::EasyScrollButton1Click() {
+void Textract::EasyScrollButton1Click()
+{
     moveSelected(*listab, *listaa);
 }
 
-void Textract::SpeedButton2Click() {
+void Textract::SpeedButton2Click()
+{
     moveAll(*listab, *listaa);
 }
 
-void Textract::xpButton1Click() {
+void Textract::xpButton1Click()
+{
     m_form1.OutputList.append(linesOfDomains(m_form1.InputList, itemsOf(*listab).items()));
 }
 
-void Textract::xpButton5Click() {
+void Textract::xpButton5Click()
+{
     if (SaveDialog1.execute())
         writeListFile(SaveDialog1.fileName(), m_form1.OutputList);
 }
 
-void Textract::xpButton3Click() {
+void Textract::xpButton3Click()
+{
     if (SaveDialog1.execute())
         writeListFile(SaveDialog1.fileName(), itemsOf(*listab).items());
 }
 
-void Textract::moveSelected(QTreeView& from, QTreeView& to) {
+void Textract::moveSelected(QTreeView& from, QTreeView& to)
+{
     AddressList source = itemsOf(from).items();
     AddressList target = itemsOf(to).items();
     moveEntries(source, target, selectedRows(from));
@@ -205,7 +223,8 @@ void Textract::moveSelected(QTreeView& from, QTreeView& to) {
     showCounts();
 }
 
-void Textract::moveAll(QTreeView& from, QTreeView& to) {
+void Textract::moveAll(QTreeView& from, QTreeView& to)
+{
     AddressList source = itemsOf(from).items();
     AddressList target = itemsOf(to).items();
     QList<qsizetype> rows(source.size());
@@ -216,33 +235,38 @@ void Textract::moveAll(QTreeView& from, QTreeView& to) {
     showCounts();
 }
 
-void Textract::showCounts() {
+void Textract::showCounts()
+{
     Label3->setText(QString::number(itemsOf(*listaa).rowCount()));
     Label5->setText(QString::number(itemsOf(*listab).rowCount()));
 }
 
-void Textract::keyReleaseEvent(QKeyEvent* event) {
+void Textract::keyReleaseEvent(QKeyEvent* event)
+{
     // Keys reach the window itself only when no control has the focus; a control's
     // unhandled release (the Escape that ends an in-place edit) does not close it.
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = focusWidget();
     if (focus == nullptr || focus == this)
         runCommand([&] { FormKeyUp(*event); });
     else
         QWidget::keyReleaseEvent(event);
 }
 
-bool Textract::eventFilter(QObject* watched, QEvent* event) {
+bool Textract::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == xpButton2 && event->type() == QEvent::KeyRelease)
         runCommand([&] { xpButton2KeyUp(*static_cast<QKeyEvent*>(event)); });
     return QWidget::eventFilter(watched, event);
 }
 
-void Textract::FormKeyUp(const QKeyEvent& event) {
+void Textract::FormKeyUp(const QKeyEvent& event)
+{
     if (event.key() == Qt::Key_Escape)
         hide();
 }
 
-void Textract::xpButton2KeyUp(const QKeyEvent& event) {
+void Textract::xpButton2KeyUp(const QKeyEvent& event)
+{
     if (event.key() == Qt::Key_Escape)
         hide();
 }

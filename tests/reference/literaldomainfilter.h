@@ -8,7 +8,8 @@
 namespace literal {
 
 // Every line's domain searched for in the domains found so far, from the first one.
-inline AddressList distinctDomains(const AddressList& lines) {
+inline AddressList distinctDomains(const AddressList& lines)
+{
     AddressList found;
     for (const QByteArray& line : lines) {
         const QByteArrayView domain = LineDomain(line);
@@ -22,7 +23,8 @@ inline AddressList distinctDomains(const AddressList& lines) {
 }
 
 // Every found domain searched for in the list view's items before it is appended.
-inline AddressList listedAfterLoad(AddressList listed, const AddressList& found) {
+inline AddressList listedAfterLoad(AddressList listed, const AddressList& found)
+{
     for (const QByteArray& domain : found) {
         bool present = false;
         for (qsizetype k = 0; k < listed.size() && !present; ++k)
@@ -34,7 +36,8 @@ inline AddressList listedAfterLoad(AddressList listed, const AddressList& found)
 }
 
 // Every chosen domain compared with every line's domain.
-inline AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen) {
+inline AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
+{
     AddressList extracted;
     for (const QByteArray& domain : chosen)
         for (const QByteArray& line : lines)
