@@ -31,6 +31,7 @@ int legendRowHeight(const QFontMetrics& metrics)
 {
     return metrics.height() + 2;
 }
+
 int legendTop(const QRect& area)
 {
     return area.top() + area.height() * legendTopPercent / 100;
@@ -74,90 +75,114 @@ double niceStep(double range, int parts)
     return 10 * power;
 }
 
-struct ValueAxis {
-    double top = 100;
-    int bottomY = 0;
-    int height = 1;
+// Maps slots and values of a window onto the pixels of the back wall.
+class WallMapping {
+public:
+    WallMapping(const QRect& wall, const ChartWindow& window)
+        : m_wall(wall)
+        , m_window(window)
+    {
+    }
 
+    double slotWidth() const
+    {
+        return double(m_wall.width()) / (m_window.lastSlot - m_window.firstSlot);
+    }
+    double xOf(double slot) const
+    {
+        return m_wall.left() + (slot - m_window.firstSlot) * slotWidth();
+    }
+    // Pixel rows beyond the wall are kept one row outside it, so far-off values stay drawable.
     int yOf(double value) const
     {
-        return bottomY - int(std::lround(std::clamp(value, 0.0, top) / top * height));
+        const double share = (value - m_window.low) / (m_window.high - m_window.low);
+        const double y = m_wall.bottom() - share * (m_wall.height() - 1);
+        return int(
+            std::lround(std::clamp(y, double(m_wall.top() - 1), double(m_wall.bottom() + 1))));
     }
+    double valueOf(int y) const
+    {
+        const double share = double(m_wall.bottom() - y) / std::max(1, m_wall.height() - 1);
+        return m_window.low + share * (m_window.high - m_window.low);
+    }
+    double slotOf(int x) const { return m_window.firstSlot + (x - m_wall.left()) / slotWidth(); }
+
+private:
+    QRect m_wall;
+    ChartWindow m_window;
 };
 
-// The axis reaches above the highest bar far enough for its arrow and mark to fit.
-ValueAxis valueAxis(const QRect& wall, const QList<ChartBar>& bars, const QFontMetrics& metrics)
-{
-    double highest = 0;
-    for (const ChartBar& bar : bars)
-        highest = std::max(highest, bar.value);
-    ValueAxis axis;
-    axis.bottomY = wall.bottom();
-    axis.height = std::max(1, wall.height() - 1);
-    const int headroom = arrowLength + metrics.height() + 6;
-    if (highest > 0 && axis.height > headroom)
-        axis.top = highest * axis.height / (axis.height - headroom);
-    return axis;
-}
-
-void paintValueAxis(QPainter& painter, const QRect& wall, const ValueAxis& axis)
+void paintValueAxis(QPainter& painter, const QRect& wall, const ChartWindow& window)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    const double step = niceStep(axis.top, 8);
-    for (int i = 0; i * step <= axis.top; ++i) {
-        const double value = i * step;
-        const int y = axis.yOf(value);
-        if (i > 0) {
+    const WallMapping map(wall, window);
+    const double step = niceStep(window.high - window.low, 8);
+    if (!(step > 0) || !std::isfinite(step))
+        return;
+    for (double value = std::ceil(window.low / step) * step; value <= window.high + step * 1e-9;
+         value += step) {
+        const int y = map.yOf(value);
+        if (y > wall.top() && y < wall.bottom()) {
             painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
             painter.drawLine(wall.left() + 1, y, wall.right() - 1, y);
         }
         painter.setPen(Qt::black);
         painter.drawLine(wall.left() - 4, y, wall.left(), y);
-        const QString text = QString::number(value, 'g', 6);
+        const QString text = QString::number(std::abs(value) < step * 1e-9 ? 0 : value, 'g', 6);
         const QRect label(0, y - metrics.height() / 2, wall.left() - 6, metrics.height());
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, text);
     }
 }
 
-void paintMark(QPainter& painter, int centreX, int barTop, const QString& text)
+QRect markRect(const QFontMetrics& metrics, int centreX, int barTop, const QString& text)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.setPen(Qt::black);
-    painter.drawLine(centreX, barTop, centreX, barTop - arrowLength);
     const int width = metrics.horizontalAdvance(text) + 6;
     const int height = metrics.height() + 2;
-    const QRect box(centreX - width / 2, barTop - arrowLength - height, width, height);
-    painter.setBrush(markFill);
-    painter.drawRect(box);
-    painter.drawText(box, Qt::AlignCenter, text);
+    return QRect(centreX - width / 2, barTop - arrowLength - height, width, height);
 }
 
-void paintBars(QPainter& painter, const QRect& wall, const ValueAxis& axis,
+void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
                const QList<ChartBar>& bars)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    const double slot = double(wall.width()) / double(bars.size());
-    const int barWidth = std::max(1, int(slot * barWidthShare));
+    const WallMapping map(wall, window);
+    const QRect inside = wall.adjusted(1, 1, -1, -1);
+    const int barWidth = std::max(1, int(map.slotWidth() * barWidthShare));
+    const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(window.firstSlot)));
+    const qsizetype end = std::min<qsizetype>(bars.size(), qsizetype(std::ceil(window.lastSlot)));
+    const int baseY = map.yOf(0);
     int labelsEnd = wall.left() - 1;
-    for (qsizetype i = 0; i < bars.size(); ++i) {
+    for (qsizetype i = first; i < end; ++i) {
         const ChartBar& bar = bars[i];
-        const int centreX = wall.left() + int(slot * (double(i) + 0.5));
-        const int top = axis.yOf(bar.value);
-        const QRect body(centreX - barWidth / 2, top, barWidth, axis.bottomY - top);
+        const int centreX = int(map.xOf(double(i) + 0.5));
+        const int top = map.yOf(bar.value);
+        const QRect body = QRect(QPoint(centreX - barWidth / 2, std::min(top, baseY)),
+                                 QPoint(centreX - barWidth / 2 + barWidth, std::max(top, baseY)));
+        const QRect shown = body.intersected(inside);
+        if (shown.isEmpty())
+            continue;
         if (barWidth >= 3) {
             painter.setPen(Qt::black);
             painter.setBrush(barColour(bar));
-            painter.drawRect(body);
+            painter.drawRect(shown.adjusted(0, 0, -1, -1));
         } else {
-            painter.fillRect(body, barColour(bar));
+            painter.fillRect(shown, barColour(bar));
         }
-        paintMark(painter, centreX, top, formatPercent(bar.value));
 
-        // A label that would overlap the one before it is left out.
+        // A mark or a label that does not fit on the wall is left out.
+        const QString value = formatPercent(bar.value);
+        const QRect mark = markRect(metrics, centreX, top, value);
+        if (inside.contains(mark) && top <= wall.bottom()) {
+            painter.setPen(Qt::black);
+            painter.drawLine(centreX, top, centreX, top - arrowLength);
+            painter.setBrush(markFill);
+            painter.drawRect(mark);
+            painter.drawText(mark, Qt::AlignCenter, value);
+        }
         const QString label = shownText(bar.label);
         const int labelWidth = metrics.horizontalAdvance(label);
         const int labelLeft = centreX - labelWidth / 2;
-        if (labelLeft > labelsEnd + 4) {
+        if (centreX >= wall.left() && centreX <= wall.right() && labelLeft > labelsEnd + 4) {
             painter.setPen(Qt::black);
             painter.drawText(QRect(labelLeft, wall.bottom() + 4, labelWidth + 1, metrics.height()),
                              Qt::AlignCenter, label);
@@ -199,18 +224,55 @@ QColor barColour(const ChartBar& bar)
                   int((bar.colour >> 16) & 0xFF));
 }
 
+ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars,
+                            const QFontMetrics& metrics)
+{
+    ChartWindow window;
+    window.lastSlot = double(std::max<qsizetype>(1, bars.size()));
+    double highest = 0;
+    for (const ChartBar& bar : bars)
+        highest = std::max(highest, bar.value);
+    // The axis reaches above the highest bar far enough for its arrow and mark to fit.
+    const int height = wallRect(area, bars, metrics).height() - 1;
+    const int headroom = arrowLength + metrics.height() + 6;
+    if (highest > 0 && height > headroom)
+        window.high = highest * height / (height - headroom);
+    return window;
+}
+
+ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars,
+                              const QFontMetrics& metrics, const ChartWindow& shown,
+                              const QRect& selection)
+{
+    const QRect wall = wallRect(area, bars, metrics);
+    const QRect part = selection.normalized().intersected(wall);
+    if (part.width() < 2 || part.height() < 2)
+        return shown;
+    const WallMapping map(wall, shown);
+    return {map.slotOf(part.left()), map.slotOf(part.right() + 1), map.valueOf(part.bottom()),
+            map.valueOf(part.top())};
+}
+
+ChartWindow blendedChartWindow(const ChartWindow& from, const ChartWindow& to, double progress)
+{
+    const auto blend = [progress](double a, double b) { return a + (b - a) * progress; };
+    return {blend(from.firstSlot, to.firstSlot), blend(from.lastSlot, to.lastSlot),
+            blend(from.low, to.low), blend(from.high, to.high)};
+}
+
 void paintChart(QPainter& painter, const QRect& area, const QList<ChartBar>& bars,
-                const QColor& background)
+                const QColor& background, const std::optional<ChartWindow>& window)
 {
     painter.fillRect(area, background);
-    const QRect wall = wallRect(area, bars, painter.fontMetrics());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect wall = wallRect(area, bars, metrics);
+    const ChartWindow shown = window.value_or(fullChartWindow(area, bars, metrics));
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
     painter.drawRect(wall);
 
-    const ValueAxis axis = valueAxis(wall, bars, painter.fontMetrics());
-    paintValueAxis(painter, wall, axis);
+    paintValueAxis(painter, wall, shown);
     if (!bars.isEmpty())
-        paintBars(painter, wall, axis, bars);
+        paintBars(painter, wall, shown, bars);
     paintLegend(painter, area, wall, bars);
 }
