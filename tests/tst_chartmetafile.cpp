@@ -1,8 +1,11 @@
 #include "app/windowsetup.h"
 #include "stats/chartpainter.h"
 #include "stats/chartview.h"
+#include "stats/metafilepainter.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -97,6 +100,9 @@ int tallestRun(const QImage& image, const QColor& colour)
 
 } // namespace
 
+using Drawing = std::function<void(QPainter&)>;
+Q_DECLARE_METATYPE(Drawing)
+
 class TestChartMetafile : public QObject {
     Q_OBJECT
 
@@ -105,6 +111,8 @@ private slots:
     void records_data();
     void records();
     void emptyChart();
+    void drawingCalls_data();
+    void drawingCalls();
     void readerShowsTheBars();
 };
 
@@ -160,6 +168,55 @@ void TestChartMetafile::emptyChart()
     QCOMPARE(records.first().type, headerRecord);
     QCOMPARE(records.last().type, endOfFileRecord);
     QVERIFY(!textsOf(records).contains("others"));
+}
+
+void TestChartMetafile::drawingCalls_data()
+{
+    QTest::addColumn<Drawing>("drawing");
+    QTest::addColumn<QList<quint32>>("types");
+
+    // MOVETOEX 27, LINETO 54, RECTANGLE 43, POLYGON 3 or POLYGON16 86, EXTTEXTOUTW 84.
+    QTest::addRow("line") << Drawing([](QPainter& p) { p.drawLine(1, 2, 30, 40); })
+                          << QList<quint32>{27, 54};
+    QTest::addRow("rectangle") << Drawing([](QPainter& p) { p.drawRect(5, 5, 20, 10); })
+                               << QList<quint32>{43};
+    QTest::addRow("polyline") << Drawing([](QPainter& p) {
+        const QPoint points[] = {{0, 0}, {10, 5}, {20, 0}};
+        p.drawPolyline(points, 3);
+    }) << QList<quint32>{27, 54, 54};
+    QTest::addRow("polygon") << Drawing([](QPainter& p) {
+        const QPoint points[] = {{0, 0}, {10, 5}, {20, 0}};
+        p.drawPolygon(points, 3);
+    }) << QList<quint32>{86};
+    QTest::addRow("path") << Drawing([](QPainter& p) {
+        QPainterPath path;
+        path.addEllipse(10, 10, 30, 20);
+        p.drawPath(path);
+    }) << QList<quint32>{86};
+    QTest::addRow("text") << Drawing([](QPainter& p) { p.drawText(10, 20, "b\u00e9ta"); })
+                          << QList<quint32>{84};
+    QTest::addRow("empty text") << Drawing([](QPainter& p) { p.drawText(10, 20, ""); })
+                                << QList<quint32>{};
+    QTest::addRow("images are left out") << Drawing([](QPainter& p) {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        p.drawImage(0, 0, image);
+    }) << QList<quint32>{};
+}
+
+void TestChartMetafile::drawingCalls()
+{
+    QFETCH(Drawing, drawing);
+    QFETCH(QList<quint32>, types);
+    const QList<Record> records = recordsOf(paintToMetafile(QSize(50, 50), drawing));
+    QVERIFY(records.size() >= 2);
+    QList<quint32> drawn;
+    for (const Record& record : records)
+        if (QList<quint32>{3, 27, 43, 54, 84, 86}.contains(record.type))
+            drawn.append(record.type);
+    QCOMPARE(drawn, types);
+    if (types == QList<quint32>{84})
+        QCOMPARE(textsOf(records), QStringList{"b\u00e9ta"});
 }
 
 void TestChartMetafile::readerShowsTheBars()
