@@ -135,10 +135,6 @@ void TestSeedWindow::regularRun_data()
     QTest::addColumn<int>("inserted");
     QTest::addRow("ten by three") << tenLines << "3"
                                   << "me@x" << 4;
-    QTest::addRow("every line") << tenLines << "1"
-                                << "me@x" << 10;
-    QTest::addRow("above the count") << tenLines << "50"
-                                     << "me@x" << 1;
     QTest::addRow("negative") << tenLines << "-3"
                               << "me@x" << 4;
     QTest::addRow("signed") << tenLines << "+5"

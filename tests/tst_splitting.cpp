@@ -21,7 +21,8 @@ private slots:
     void unwritableFileStopsTheSplit();
 };
 
-void TestSplitting::fileCount_data() {
+void TestSplitting::fileCount_data()
+{
     QTest::addColumn<qsizetype>("lines");
     QTest::addColumn<qint32>("perFile");
     QTest::addColumn<qsizetype>("files");
@@ -38,14 +39,16 @@ void TestSplitting::fileCount_data() {
     QTest::addRow("past 32-bit products") << qsizetype(30'000'000) << 7 << qsizetype(4'285'715);
 }
 
-void TestSplitting::fileCount() {
+void TestSplitting::fileCount()
+{
     QFETCH(qsizetype, lines);
     QFETCH(qint32, perFile);
     QFETCH(qsizetype, files);
     QCOMPARE(splitFileCount(lines, perFile), files);
 }
 
-void TestSplitting::fileNames_data() {
+void TestSplitting::fileNames_data()
+{
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<qsizetype>("number");
     QTest::addColumn<QString>("name");
@@ -66,14 +69,16 @@ void TestSplitting::fileNames_data() {
         << "caf\u00e9.T\u00c9X" << qsizetype(1) << "caf\u00e9_1.T\u00c9X";
 }
 
-void TestSplitting::fileNames() {
+void TestSplitting::fileNames()
+{
     QFETCH(QString, prefix);
     QFETCH(qsizetype, number);
     QFETCH(QString, name);
     QCOMPARE(splitFileName(prefix, number), name);
 }
 
-void TestSplitting::filesHoldConsecutiveLines_data() {
+void TestSplitting::filesHoldConsecutiveLines_data()
+{
     QTest::addColumn<AddressList>("lines");
     QTest::addColumn<qint32>("perFile");
     const AddressList ten = parseListBytes("l0\nl1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9\n");
@@ -88,7 +93,8 @@ void TestSplitting::filesHoldConsecutiveLines_data() {
     QTest::addRow("synthetic") << SyntheticLists(3).mixed(1003, 300, 20) << 100;
 }
 
-void TestSplitting::filesHoldConsecutiveLines() {
+void TestSplitting::filesHoldConsecutiveLines()
+{
     QFETCH(AddressList, lines);
     QFETCH(qint32, perFile);
     const TestFolder folder;
@@ -105,7 +111,8 @@ void TestSplitting::filesHoldConsecutiveLines() {
     QCOMPARE(QDir(folder.path("")).entryList(QDir::Files).size(), expected.size());
 }
 
-void TestSplitting::unwritableFileStopsTheSplit() {
+void TestSplitting::unwritableFileStopsTheSplit()
+{
     const TestFolder folder;
     QVERIFY(QDir().mkpath(folder.path("part_2.txt")));
     const QString third = folder.write("part_3.txt", "old\r\n");

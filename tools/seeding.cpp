@@ -15,7 +15,8 @@ class FreeSlots {
 public:
     explicit FreeSlots(qsizetype size)
         : m_tree(size_t(size) + 1, 0)
-        , m_topStep(size > 0 ? std::bit_floor(size_t(size)) : 0) {
+        , m_topStep(size > 0 ? std::bit_floor(size_t(size)) : 0)
+    {
         // A Fenwick tree over ones, built in linear time.
         for (size_t i = 1; i < m_tree.size(); ++i) {
             m_tree[i] += 1;
@@ -25,7 +26,8 @@ public:
         }
     }
 
-    qsizetype take(qsizetype k) {
+    qsizetype take(qsizetype k)
+    {
         size_t pos = 0;
         qsizetype remaining = k;
         for (size_t step = m_topStep; step > 0; step >>= 1) {
@@ -47,13 +49,15 @@ private:
 
 } // namespace
 
-qsizetype randomInsertions(qsizetype lineCount, qint32 interval) {
+qsizetype randomInsertions(qsizetype lineCount, qint32 interval)
+{
     if (interval == 0)
         throw AppError::divisionByZero();
     return lineCount / interval;
 }
 
-SeededList seedRegularly(const AddressList& lines, const QByteArray& email, qint32 interval) {
+SeededList seedRegularly(const AddressList& lines, const QByteArray& email, qint32 interval)
+{
     if (interval == 0)
         throw AppError::divisionByZero();
     SeededList seeded;
@@ -69,7 +73,8 @@ SeededList seedRegularly(const AddressList& lines, const QByteArray& email, qint
 }
 
 SeededList seedRandomly(const AddressList& lines, const QByteArray& email, qint32 interval,
-                        RandomGenerator& random) {
+                        RandomGenerator& random)
+{
     const qsizetype copies = randomInsertions(lines.size(), interval);
     std::vector<quint32> drawn;
     drawn.reserve(size_t(std::max<qsizetype>(copies, 0)));
@@ -96,7 +101,8 @@ SeededList seedRandomly(const AddressList& lines, const QByteArray& email, qint3
 }
 
 QString seedOutputName(const QString& typedName, const QString& saveTarget,
-                       const QString& openedList) {
+                       const QString& openedList)
+{
     if (!typedName.isEmpty())
         return typedName;
     const QString listName = openedList.mid(openedList.lastIndexOf('/') + 1);

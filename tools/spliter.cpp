@@ -17,7 +17,8 @@
 namespace {
 
 template <typename Control>
-Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
+Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at)
+{
     auto* control = new Control(parent);
     control->setObjectName(name);
     control->setText(text);
@@ -28,7 +29,8 @@ Control* place(QWidget* parent, const QString& name, const QString& text, const 
 } // namespace
 
 Tsplit::Tsplit(TForm1& form1)
-    : m_form1(form1) {
+    : m_form1(form1)
+{
     setObjectName("split");
     setWindowTitle("Split a email list");
     setFont(designFont());
@@ -38,8 +40,8 @@ Tsplit::Tsplit(TForm1& form1)
     xpButton2 = place<TxpButton>(this, "xpButton2", "Open file", {8, 8, 97, 25});
     xpButton2->setFont(designFont());
     Label6 = place<QLabel>(this, "Label6", "", {8, 40, 533, 13});
-    Label2 = place<QLabel>(this, "Label2", "Current number of emails:", {8, 64, 129, 13});
-    Label3 = place<QLabel>(this, "Label3", "", {140, 64, 121, 13});
+    Label2 = place<QLabel>(this, "Label2", "Current number of emails:", {8, 64, 177, 13});
+    Label3 = place<QLabel>(this, "Label3", "", {188, 64, 121, 13});
     Label1 = place<QLabel>(this, "Label1", "Address per file:", {8, 92, 129, 13});
     Edit1 = place<QLineEdit>(this, "Edit1", "", {140, 88, 73, 21});
     Label5 = place<QLabel>(this, "Label5", QString(10, ' '), {220, 92, 201, 13});
@@ -53,14 +55,16 @@ Tsplit::Tsplit(TForm1& form1)
     connect(work, &TxpButton::clicked, this, guarded(this, &Tsplit::workClick));
 }
 
-void Tsplit::showEvent(QShowEvent* event) {
+void Tsplit::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     // Restoring a minimised window is no new showing.
     if (!event->spontaneous())
         runCommand([this] { FormShow(); });
 }
 
-void Tsplit::FormShow() {
+void Tsplit::FormShow()
+{
     if (m_form1.InputList.size() < 2) {
         showNotice("We will open a list with emails");
         m_form1.Openlistofemails1Click();
@@ -68,7 +72,8 @@ void Tsplit::FormShow() {
     showListDetails();
 }
 
-void Tsplit::xpButton2Click() {
+void Tsplit::xpButton2Click()
+{
     if (work->text() == "Done")
         work->setText("Split");
     m_form1.OutputList.clear();
@@ -76,12 +81,14 @@ void Tsplit::xpButton2Click() {
     showListDetails();
 }
 
-void Tsplit::Edit1Change() {
+void Tsplit::Edit1Change()
+{
     if (const auto perFile = parseWholeNumber(Edit1->text()))
         showFileCount(*perFile);
 }
 
-void Tsplit::workClick() {
+void Tsplit::workClick()
+{
     const qint32 perFile = requireWholeNumber(Edit1->text());
     // Fewer than one line per file would make no sensible file at all.
     if (perFile < 1) {
@@ -102,13 +109,15 @@ void Tsplit::workClick() {
 }
 
 // The count shown beside the per-file number follows every newly opened list too.
-void Tsplit::showListDetails() {
+void Tsplit::showListDetails()
+{
     Label3->setText(QString::number(m_form1.InputList.size()));
     Label6->setText(m_form1.OpenDialog1.fileName());
     Edit1Change();
 }
 
-void Tsplit::showFileCount(qint32 perFile) {
+void Tsplit::showFileCount(qint32 perFile)
+{
     FileCount = splitFileCount(m_form1.InputList.size(), perFile);
     Label5->setText(QString::number(FileCount) + " Files will be created");
 }

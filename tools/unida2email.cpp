@@ -19,7 +19,8 @@
 namespace {
 
 template <typename Control>
-Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
+Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at)
+{
     auto* control = new Control(parent);
     control->setObjectName(name);
     control->setText(text);
@@ -33,7 +34,8 @@ const QString createCaption = QStringLiteral("Create");
 } // namespace
 
 Tseed::Tseed(TForm1& form1)
-    : m_form1(form1) {
+    : m_form1(form1)
+{
     setObjectName("seed");
     setWindowTitle("Seed your email in a email list to test deliverability");
     setFont(designFont());
@@ -47,10 +49,10 @@ Tseed::Tseed(TForm1& form1)
     email = place<QLineEdit>(this, "email", "", {96, 44, 249, 21});
     Label6 = place<QLabel>(this, "Label6", "Output file:", {8, 80, 81, 13});
     salidaf = place<QLineEdit>(this, "salidaf", "", {96, 76, 385, 21});
-    Label2 = place<QLabel>(this, "Label2", "Include my email every ", {8, 116, 129, 13});
-    frecuencia = place<QLineEdit>(this, "frecuencia", "100", {140, 112, 49, 21});
-    Label3 = place<QLabel>(this, "Label3", "emails", {196, 116, 41, 13});
-    Label4 = place<QLabel>(this, "Label4", "examples: 1 per 100 times ", {244, 116, 201, 13});
+    Label2 = place<QLabel>(this, "Label2", "Include my email every ", {8, 116, 145, 13});
+    frecuencia = place<QLineEdit>(this, "frecuencia", "100", {156, 112, 49, 21});
+    Label3 = place<QLabel>(this, "Label3", "emails", {212, 116, 41, 13});
+    Label4 = place<QLabel>(this, "Label4", "examples: 1 per 100 times ", {260, 116, 225, 13});
     ran = place<TxpCheckBox>(this, "ran", "Also use Random separation", {8, 144, 201, 17});
     ran->setFont(designFont());
     button2 = place<TxpButton>(this, "button2", createCaption, {384, 140, 97, 29});
@@ -62,6 +64,7 @@ Tseed::Tseed(TForm1& form1)
     setTabOrder(frecuencia, ran);
     setTabOrder(ran, button2);
     setTabOrder(button2, xpButton2);
+    email->setFocus();
 
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Tseed::xpButton2Click));
     connect(button2, &TxpButton::clicked, this, guarded(this, &Tseed::button2Click));
@@ -69,20 +72,23 @@ Tseed::Tseed(TForm1& form1)
 
 // "Done" only closes the window, so a new showing offers "Create" again; otherwise the
 // window could never seed a second time.
-void Tseed::showEvent(QShowEvent* event) {
+void Tseed::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (!event->spontaneous())
         button2->setText(createCaption);
 }
 
-void Tseed::xpButton2Click() {
+void Tseed::xpButton2Click()
+{
     m_form1.Openlistofemails1Click();
     // A freshly opened list is a new job: "Create" is offered again.
     button2->setText(createCaption);
     Label7->setText(QString::number(m_form1.InputList.size()) + " address");
 }
 
-void Tseed::button2Click() {
+void Tseed::button2Click()
+{
     if (button2->text() == doneCaption) {
         close();
         return;

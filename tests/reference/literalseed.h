@@ -8,8 +8,8 @@
 
 namespace reference {
 
-inline AddressList seedRegularly(const AddressList& lines, const QByteArray& email,
-                                 qint32 interval) {
+inline AddressList seedRegularly(const AddressList& lines, const QByteArray& email, qint32 interval)
+{
     AddressList out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i % interval == 0)
@@ -20,7 +20,8 @@ inline AddressList seedRegularly(const AddressList& lines, const QByteArray& ema
 }
 
 inline AddressList seedRandomly(const AddressList& lines, const QByteArray& email, qint32 interval,
-                                RandomGenerator& random) {
+                                RandomGenerator& random)
+{
     AddressList out = lines;
     const qsizetype copies = lines.size() / interval;
     for (qsizetype j = 1; j <= copies; ++j)

@@ -10,7 +10,8 @@
 
 namespace reference {
 
-inline qsizetype splitFileCount(qsizetype count, qint32 perFile) {
+inline qsizetype splitFileCount(qsizetype count, qint32 perFile)
+{
     qsizetype p = perFile;
     if (count < p)
         p = count;
@@ -24,7 +25,8 @@ inline qsizetype splitFileCount(qsizetype count, qint32 perFile) {
 }
 
 // The numbered files' contents, in order.
-inline QList<AddressList> splitParts(const AddressList& lines, qint32 perFile) {
+inline QList<AddressList> splitParts(const AddressList& lines, qint32 perFile)
+{
     QList<AddressList> parts;
     const qsizetype files = splitFileCount(lines.size(), perFile);
     qsizetype r = 0;
@@ -41,7 +43,8 @@ inline QList<AddressList> splitParts(const AddressList& lines, qint32 perFile) {
 }
 
 inline void writeSplitFiles(const AddressList& lines, qint32 perFile, const QString& prefix,
-                            QString (*name)(const QString&, qsizetype)) {
+                            QString (*name)(const QString&, qsizetype))
+{
     const QList<AddressList> parts = splitParts(lines, perFile);
     for (qsizetype f = 0; f < parts.size(); ++f)
         writeListFile(name(prefix, f + 1), parts[f]);
