@@ -61,8 +61,8 @@ Tremove::Tremove(TForm1& form1)
 
     xpButton2 = place(new TxpButton(this), "xpButton2", {8, 8, 97, 25});
     xpButton2->setText("Open file");
-    Label3 = place(new QLabel(QString(12, ' '), this), "Label3", {116, 14, 160, 13});
-    Label6 = place(new QLabel(QString(7, ' '), this), "Label6", {8, 38, 538, 13});
+    Label3 = place(new QLabel(QString(12, ' '), this), "Label3", {116, 12, 160, 16});
+    Label6 = place(new QLabel(QString(7, ' '), this), "Label6", {8, 36, 538, 16});
 
     createTestsGroup();
     createDuplicatesGroup();
@@ -81,35 +81,36 @@ Tremove::Tremove(TForm1& form1)
 void Tremove::createTestsGroup()
 {
     GroupBox1 =
-        place(new QGroupBox("Discard these address with:", this), "GroupBox1", {8, 58, 273, 187});
+        place(new QGroupBox("Discard these address with:", this), "GroupBox1", {8, 58, 312, 187});
     const auto test = [this](const QString& name, const QString& caption, int top) {
-        auto* box = place(new TxpCheckBox(GroupBox1), name, {12, top, 161, 17});
+        auto* box = place(new TxpCheckBox(GroupBox1), name, {12, top, 176, 17});
         box->setText(caption);
         return box;
     };
     C1 = test("C1", "Empty lines", 22);
     C2 = test("C2", "Without @ or very short", 48);
-    SpinEdit1 = lengthSpin(GroupBox1, "SpinEdit1", {176, 45, 49, 22}, 6);
-    Label2 = place(new QLabel("characters", GroupBox1), "Label2", {230, 50, 60, 13});
+    SpinEdit1 = lengthSpin(GroupBox1, "SpinEdit1", {190, 45, 48, 22}, 6);
+    Label2 = place(new QLabel("characters", GroupBox1), "Label2", {242, 48, 66, 16});
     C3 = test("C3", "Starting with numbers", 74);
     c4 = test("c4", "Longer than", 100);
-    Spin1 = lengthSpin(GroupBox1, "Spin1", {176, 97, 49, 22}, 45);
-    Label4 = place(new QLabel("characters", GroupBox1), "Label4", {230, 102, 60, 13});
+    Spin1 = lengthSpin(GroupBox1, "Spin1", {190, 97, 48, 22}, 45);
+    Label4 = place(new QLabel("characters", GroupBox1), "Label4", {242, 100, 66, 16});
     c5 = test("c5", "Spaces in address", 126);
-    work = place(new TxpButton(GroupBox1), "work", {12, 150, 249, 29});
+    work = place(new TxpButton(GroupBox1), "work", {12, 150, 288, 29});
     work->setText("Clear now and save output");
 }
 
 void Tremove::createDuplicatesGroup()
 {
     GroupBox2 =
-        place(new QGroupBox("Remove duplicated address", this), "GroupBox2", {289, 58, 257, 187});
+        place(new QGroupBox("Remove duplicated address", this), "GroupBox2", {326, 58, 220, 187});
     Label1 = place(new QLabel("Only lines with different address are saved", GroupBox2), "Label1",
-                   {12, 24, 237, 13});
-    dup = place(new TxpCheckBox(GroupBox2), "dup", {12, 56, 161, 17});
+                   {12, 20, 200, 32});
+    Label1->setWordWrap(true);
+    dup = place(new TxpCheckBox(GroupBox2), "dup", {12, 60, 196, 17});
     dup->setText("Show duplicated in log");
-    Label5 = place(new QLabel(QString(8, ' '), GroupBox2), "Label5", {12, 86, 60, 13});
-    xpButton1 = place(new TxpButton(GroupBox2), "xpButton1", {12, 150, 233, 29});
+    Label5 = place(new QLabel(QString(8, ' '), GroupBox2), "Label5", {12, 90, 60, 16});
+    xpButton1 = place(new TxpButton(GroupBox2), "xpButton1", {12, 150, 196, 29});
     xpButton1->setText("Remove duplicated and save");
 }
 
