@@ -70,9 +70,7 @@ void TestSortWindow::checkBoxesExclude_data()
 
     QTest::addRow("address unchecks the others") << QStringList{"c1"} << "c1";
     QTest::addRow("twice leaves none") << QStringList{"c1", "c1"} << "";
-    QTest::addRow("whole lines off") << QStringList{"c2"} << "";
     QTest::addRow("domain after address") << QStringList{"c1", "c3"} << "c3";
-    QTest::addRow("back to whole lines") << QStringList{"c3", "c3", "c2"} << "c2";
 }
 
 void TestSortWindow::checkBoxesExclude()
@@ -112,20 +110,8 @@ void TestSortWindow::processSelection_data()
         << AddressList{"a.example.net___;;__b@a.example.net", "a.example___;;__a@a.example",
                        "a.example___;;__c@a.example", "b.test___;;__d@b.test"}
         << QStringList{"sorting for domains", "Finished"};
-    QTest::addRow("empty line kept by whole lines")
-        << QByteArray("b\r\n\r\na\r\n") << "c2" << AddressList{"", "a", "b"}
-        << AddressList{"", "a", "b"} << AddressList{"list two"}
-        << QStringList{"sorting entire lines", "Finished"};
-    QTest::addRow("empty line kept by address")
-        << QByteArray("b@x\r\n\r\na@x\r\n") << "c1" << AddressList{"a@x", "b@x", ""}
-        << AddressList{"b@x", "", "a@x"} << AddressList{"a@x___;;__a@x", "b@x___;;__b@x", "___;;__"}
-        << QStringList{"sorting for address", "Finished"};
     QTest::addRow("empty file") << QByteArray() << "c3" << AddressList{} << AddressList{}
                                 << AddressList{} << QStringList{"sorting for domains", "Finished"};
-    QTest::addRow("bytes above 127")
-        << QByteArray("\xe9@x\nz@x\n") << "c1" << AddressList{"z@x", "\xe9@x"}
-        << AddressList{"\xe9@x", "z@x"} << AddressList{"z@x___;;__z@x", "\xe9@x___;;__\xe9@x"}
-        << QStringList{"sorting for address", "Finished"};
 }
 
 void TestSortWindow::processSelection()
