@@ -1,0 +1,58 @@
+// Duplicate removal: the hash-indexed pass on 1,000,000 lines of which half repeat an
+// earlier address, and both versions on 20,000 lines, where the literal scan is feasible.
+#include "ratioreporter.h"
+#include "reference/literalduplicates.h"
+#include "support/syntheticlists.h"
+#include "tools/cleaning.h"
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+// Every address twice: once in a first half, once more somewhere in a shuffled second half.
+AddressList halfRepeated(qsizetype count)
+{
+    const AddressList first = SyntheticLists(3).addresses(count / 2, 2000);
+    AddressList second = first;
+    std::shuffle(second.begin(), second.end(), std::mt19937(4));
+    return first + second;
+}
+
+void BM_fast(benchmark::State& state, qsizetype count)
+{
+    const AddressList input = halfRepeated(count);
+    int lastPercent = 0;
+    qsizetype dropped = 0;
+    for (auto _ : state) {
+        const DuplicateRemoval result =
+            removeDuplicateAddresses(input, [&lastPercent](int p) { lastPercent = p; });
+        dropped = result.keptMatches.size();
+    }
+    benchmark::DoNotOptimize(lastPercent);
+    state.counters["dropped"] = double(dropped);
+}
+
+void BM_literal(benchmark::State& state, qsizetype count)
+{
+    const AddressList input = halfRepeated(count);
+    qsizetype dropped = 0;
+    for (auto _ : state)
+        dropped = literal::removeDuplicateAddresses(input).keptMatches.size();
+    state.counters["dropped"] = double(dropped);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_fast, million, 1'000'000)
+    ->Name("HalfRepeated1M/fast")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_fast, twentyThousand, 20'000)
+    ->Name("HalfRepeated20k/fast")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_literal, twentyThousand, 20'000)
+    ->Name("HalfRepeated20k/literal")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
+QUILLMERE_BENCHMARK_MAIN();
