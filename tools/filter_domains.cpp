@@ -11,7 +11,7 @@
 #include "tools/domainfilter.h"
 #include "tools/domainlistmodel.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +55,13 @@ QList<qsizetype> selectedRows(const QTreeView& view)
     QList<qsizetype> rows;
     for (const QModelIndex& index : view.selectionModel()->selectedRows())
         rows.append(index.row());
+    return rows;
+}
+
+QList<qsizetype> allRows(const QTreeView& view)
+{
+    QList<qsizetype> rows(view.model()->rowCount());
+    std::iota(rows.begin(), rows.end(), 0);
     return rows;
 }
 
@@ -178,22 +185,22 @@ void Textract::xpButton2Click()
 
 void Textract::EasyScrollButton2Click()
 {
-    moveSelected(*listaa, *listab);
+    moveRows(*listaa, *listab, selectedRows(*listaa));
 }
 
 void Textract::SpeedButton1Click()
 {
-    moveAll(*listaa, *listab);
+    moveRows(*listaa, *listab, allRows(*listaa));
 }
 
 void Textract::EasyScrollButton1Click()
 {
-    moveSelected(*listab, *listaa);
+    moveRows(*listab, *listaa, selectedRows(*listab));
 }
 
 void Textract::SpeedButton2Click()
 {
-    moveAll(*listab, *listaa);
+    moveRows(*listab, *listaa, allRows(*listab));
 }
 
 void Textract::xpButton1Click()
@@ -213,22 +220,10 @@ void Textract::xpButton3Click()
         writeListFile(SaveDialog1.fileName(), itemsOf(*listab).items());
 }
 
-void Textract::moveSelected(QTreeView& from, QTreeView& to)
+void Textract::moveRows(QTreeView& from, QTreeView& to, const QList<qsizetype>& rows)
 {
     AddressList source = itemsOf(from).items();
     AddressList target = itemsOf(to).items();
-    moveEntries(source, target, selectedRows(from));
-    itemsOf(from).setItems(std::move(source));
-    itemsOf(to).setItems(std::move(target));
-    showCounts();
-}
-
-void Textract::moveAll(QTreeView& from, QTreeView& to)
-{
-    AddressList source = itemsOf(from).items();
-    AddressList target = itemsOf(to).items();
-    QList<qsizetype> rows(source.size());
-    std::iota(rows.begin(), rows.end(), 0);
     moveEntries(source, target, rows);
     itemsOf(from).setItems(std::move(source));
     itemsOf(to).setItems(std::move(target));

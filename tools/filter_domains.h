@@ -36,8 +36,7 @@ protected:
 private:
     void FormKeyUp(const QKeyEvent& event);
     void xpButton2KeyUp(const QKeyEvent& event);
-    void moveSelected(QTreeView& from, QTreeView& to);
-    void moveAll(QTreeView& from, QTreeView& to);
+    void moveRows(QTreeView& from, QTreeView& to, const QList<qsizetype>& rows);
     void showCounts();
 
     TForm1& m_form1;
