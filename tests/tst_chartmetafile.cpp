@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
 
 constexpr quint32 headerRecord = 1;
@@ -26,9 +28,14 @@ struct Record {
     QByteArray body;
 };
 
+// The little-endian word at `offset`; 0 past the end, so a short record reads as empty.
 quint32 wordAt(const QByteArray& bytes, qsizetype offset)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+    if (offset < 0 || offset + 4 > bytes.size())
+        return 0;
+    quint32 word = 0;
+    std::memcpy(&word, bytes.constData() + offset, sizeof word);
+    return qFromLittleEndian(word);
 }
 
 // The records of an EMF file; empty when a record's size does not fit the file.
@@ -54,6 +61,8 @@ QStringList textsOf(const QList<Record>& records)
         // EMREXTTEXTOUTW: the EMRTEXT starts at 36; its character count at 8 and offset at 12.
         const quint32 count = wordAt(record.body, 36 + 8);
         const quint32 offset = wordAt(record.body, 36 + 12);
+        if (qsizetype(offset) + qsizetype(count) * 2 > record.body.size())
+            continue;
         texts.append(QString::fromUtf16(
             reinterpret_cast<const char16_t*>(record.body.constData() + offset), count));
     }
