@@ -3,6 +3,7 @@
 #include "controls/accelerator.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
@@ -36,9 +37,9 @@ void StyledControl::setText(const QString& caption)
     if (m_extraShortcut != 0)
         releaseShortcut(m_extraShortcut);
     m_extraShortcut = 0;
-    m_accelerator = acceleratorSequence(caption);
-    if (!m_accelerator.isEmpty() && m_accelerator != QKeySequence::mnemonic(caption))
-        m_extraShortcut = grabShortcut(m_accelerator);
+    const QKeySequence accelerator = acceleratorSequence(caption);
+    if (!accelerator.isEmpty() && accelerator != QKeySequence::mnemonic(caption))
+        m_extraShortcut = grabShortcut(accelerator);
     update();
 }
 
@@ -62,7 +63,7 @@ bool StyledControl::event(QEvent* event)
     if (event->type() == QEvent::Shortcut) {
         // A registered shortcut that is not the caption's current accelerator does nothing.
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (isEnabled() && shortcut->key() == m_accelerator)
+        if (isEnabled() && shortcut->key() == acceleratorSequence(text()))
             acceleratorTyped();
         return true;
     }

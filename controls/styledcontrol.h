@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QKeySequence>
 
 // The input rules that the styled push button and check box share: a left press or an
 // arming key arms the control, and the next left release over it (or, when a key armed
@@ -59,6 +58,5 @@ private:
     // the window).
     bool m_armedByKey = false;
     bool m_focused = false;
-    QKeySequence m_accelerator;
     int m_extraShortcut = 0;
 };

@@ -27,6 +27,7 @@ class TestAbout : public QObject {
 private slots:
     void layout();
     void backgroundShadesToLightGrey();
+    void okHidesAndShowingAgainKeepsTheWindow_data();
     void okHidesAndShowingAgainKeepsTheWindow();
     void closeBoxHides();
     void windowWithoutPicture_data();
@@ -84,13 +85,27 @@ void TestAbout::backgroundShadesToLightGrey()
     QCOMPARE(middle.red(), middle.blue());
 }
 
+void TestAbout::okHidesAndShowingAgainKeepsTheWindow_data()
+{
+    QTest::addColumn<int>("key");
+
+    QTest::addRow("mouse click") << 0;
+    QTest::addRow("space") << int(Qt::Key_Space);
+    QTest::addRow("enter") << int(Qt::Key_Return);
+}
+
 void TestAbout::okHidesAndShowingAgainKeepsTheWindow()
 {
+    QFETCH(int, key);
+
     Taboutsoft about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     TxpButton* ok = control<TxpButton>(about, "xpButton1");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    if (key == 0)
+        QTest::mouseClick(ok, Qt::LeftButton);
+    else
+        QTest::keyClick(ok, Qt::Key(key));
     QVERIFY(!about.isVisible());
 
     about.show();

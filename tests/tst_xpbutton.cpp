@@ -80,6 +80,7 @@ private slots:
     void pointerTracking_data();
     void pointerTracking();
     void keyEventsGoOn();
+    void focus();
     void accelerators_data();
     void accelerators();
     void dialogKeys_data();
@@ -249,6 +250,31 @@ void TestXpButton::keyEventsGoOn()
     QCOMPARE(up.at(0).at(0).toInt(), int(Qt::Key_Space));
     // Releases go on to the window, which closes some windows on Escape.
     QCOMPARE(parentKeys.releases, (QList<int>{Qt::Key_Space, Qt::Key_Escape}));
+}
+
+void TestXpButton::focus()
+{
+    ButtonWindow fixture;
+    auto* edit = new QLineEdit(&fixture.window);
+    edit->setGeometry(10, 50, 100, 20);
+    QVERIFY(fixture.activate());
+    edit->setFocus();
+    const QSignalSpy entered(fixture.button, &StyledControl::focusEntered);
+    const QSignalSpy left(fixture.button, &StyledControl::focusLeft);
+
+    // A press takes the focus; the release outside does not give it back.
+    playInput(*fixture.button, "press releaseOut");
+    QVERIFY(fixture.button->hasFocus());
+    QVERIFY(fixture.button->focused());
+    QCOMPARE(entered.count(), 1);
+    edit->setFocus();
+    QVERIFY(!fixture.button->focused());
+    QCOMPARE(left.count(), 1);
+    // A disabled button does not take it.
+    fixture.button->setEnabled(false);
+    playInput(*fixture.button, "press");
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(entered.count(), 1);
 }
 
 void TestXpButton::accelerators_data()
