@@ -65,6 +65,7 @@ private slots:
     void extractionAppends();
     void editing_data();
     void editing();
+    void openEditKeptByMove();
     void saving_data();
     void saving();
     void escape_data();
@@ -342,6 +343,18 @@ void TestDomainFilterWindow::editing()
     control<TxpButton>("xpButton1")->click();
     QCOMPARE(m_form->OutputList.size(), 1);
     QVERIFY(m_form->OutputList[0].endsWith("@" + stored));
+}
+
+void TestDomainFilterWindow::openEditKeptByMove()
+{
+    load("u@old.test\r\n");
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTreeView* listaa = control<QTreeView>("listaa");
+    listaa->edit(listaa->model()->index(0, 0));
+    listaa->findChild<QLineEdit*>()->setText("new.test");
+    control<QToolButton>("SpeedButton1")->click();
+    QCOMPARE(items("listab"), AddressList{"new.test"});
 }
 
 void TestDomainFilterWindow::saving_data()

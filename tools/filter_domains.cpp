@@ -11,7 +11,7 @@
 #include "tools/domainfilter.h"
 #include "tools/domainlistmodel.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -222,6 +222,11 @@ void Textract::xpButton3Click()
 
 void Textract::moveRows(QTreeView& from, QTreeView& to, const QList<qsizetype>& rows)
 {
+    // The double-arrow buttons take no focus, so an in-place edit may still be open; ending
+    // it stores what was typed before the lists are rebuilt.
+    if (QWidget* focus = QApplication::focusWidget();
+        focus && (from.isAncestorOf(focus) || to.isAncestorOf(focus)))
+        focus->clearFocus();
     AddressList source = itemsOf(from).items();
     AddressList target = itemsOf(to).items();
     moveEntries(source, target, rows);
