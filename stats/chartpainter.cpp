@@ -158,14 +158,13 @@ void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
         const int top = map.yOf(bar.value);
         const QRect body = QRect(QPoint(centreX - barWidth / 2, std::min(top, baseY)),
                                  QPoint(centreX - barWidth / 2 + barWidth, std::max(top, baseY)));
+        // A bar too low to see still has its mark and label.
         const QRect shown = body.intersected(inside);
-        if (shown.isEmpty())
-            continue;
-        if (barWidth >= 3) {
+        if (!shown.isEmpty() && barWidth >= 3) {
             painter.setPen(Qt::black);
             painter.setBrush(barColour(bar));
             painter.drawRect(shown.adjusted(0, 0, -1, -1));
-        } else {
+        } else if (!shown.isEmpty()) {
             painter.fillRect(shown, barColour(bar));
         }
 

@@ -120,6 +120,7 @@ private slots:
     void records_data();
     void records();
     void emptyChart();
+    void tinyBarKeepsItsMark();
     void drawingCalls_data();
     void drawingCalls();
     void readerShowsTheBars();
@@ -226,6 +227,16 @@ void TestChartMetafile::drawingCalls()
     QCOMPARE(drawn, types);
     if (types == QList<quint32>{84})
         QCOMPARE(textsOf(records), QStringList{"b\u00e9ta"});
+}
+
+void TestChartMetafile::tinyBarKeepsItsMark()
+{
+    ChartView view(nullptr);
+    view.resize(706, 487);
+    view.setBars({{99.99, "a.com", 1}, {0.01, "others", 2}});
+    const QStringList texts = textsOf(recordsOf(view.metafileBytes()));
+    QVERIFY(texts.contains("0.01%"));
+    QVERIFY(texts.contains("others"));
 }
 
 void TestChartMetafile::readerShowsTheBars()
