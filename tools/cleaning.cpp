@@ -2,6 +2,7 @@
 
 #include "core/lineprimitives.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 

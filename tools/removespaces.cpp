@@ -17,6 +17,8 @@
 #include <QShowEvent>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
