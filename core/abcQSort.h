@@ -64,6 +64,26 @@ template <typename Entry> void finishEqualRange(Entry* entries, qsizetype left, 
     }
 }
 
+// After a partition in which no entry was smaller than the pivot, every entry of
+// entries[left..right] is at least that pivot's text, the minimum. While the middle entry
+// equals the minimum, partitioning would find nothing smaller again and only swap that
+// entry to the left end; doing just that, with one comparison a level, keeps long runs of
+// equal entries mixed with larger ones linear. Returns where real partitioning resumes.
+template <typename Entry, typename TextOf>
+qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, QByteArrayView minimum,
+                            const TextOf& textOf)
+{
+    using std::swap;
+    for (; left < right; ++left) {
+        const qsizetype middle = left + (right - left) / 2;
+        if (CompareAsciiNoCase(textOf(entries[middle]), minimum) != 0)
+            break;
+        if (middle != left)
+            swap(entries[left], entries[middle]);
+    }
+    return left;
+}
+
 // Nests only into the smaller side and loops on the larger, so the depth stays logarithmic;
 // the sides are disjoint, so the order is that of nesting into both in turn.
 template <typename Entry, typename TextOf>
@@ -76,6 +96,10 @@ void sortRange(Entry* entries, qsizetype left, qsizetype right, const TextOf& te
             return;
         }
         const qsizetype p = step.pivotIndex;
+        if (p == left) {
+            left = skipMinimumPivots(entries, left + 1, right, textOf(entries[p]), textOf);
+            continue;
+        }
         if (p - left < right - p) {
             sortRange(entries, left, p - 1, textOf);
             left = p + 1;

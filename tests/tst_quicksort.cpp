@@ -97,6 +97,7 @@ void TestQuickSort::matchesLiteralSort_data()
     QTest::addRow("medium") << 5u << 4000 << 300 << 10;
     QTest::addRow("tiny lists") << 6u << 7 << 3 << 2;
     QTest::addRow("small lists") << 7u << 33 << 5 << 2;
+    QTest::addRow("equal runs among larger lines") << 8u << 4000 << 3 << 2;
 }
 
 void TestQuickSort::matchesLiteralSort()
@@ -130,6 +131,8 @@ void TestQuickSort::longEqualRuns_data()
     withOthers[50'000] = "zed@example.test";
     withOthers[3] = "abe@example.test";
     QTest::addRow("two others among one address") << withOthers;
+    // Every twentieth line empty, every twentieth all blanks: long runs of a minimum.
+    QTest::addRow("blank lines among addresses") << lists.mixed(200'000, 50'000, 100);
 }
 
 // Too long for the literal routine's nesting; the order of equal entries is proven
