@@ -87,4 +87,10 @@ BENCHMARK_CAPTURE(BM_sort, Random1Mfast, randomAddresses, QuickSortList, 1'000'0
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// Names, duplicates and one line in ten empty or blank: long runs of the smallest entry.
+BENCHMARK_CAPTURE(BM_sort, DuplicateRich1Mfast, duplicateRich, QuickSortList, 1'000'000)
+    ->Name("DuplicateRich1M/fast")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 QUILLMERE_BENCHMARK_MAIN();
