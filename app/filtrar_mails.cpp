@@ -27,13 +27,6 @@ namespace {
 const QStringList openFilters = {"txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
 const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
 
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
 } // namespace
 
 TForm1::TForm1()

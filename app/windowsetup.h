@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QFont>
-
-class QWidget;
+#include <QRect>
+#include <QString>
+#include <QWidget>
 
 // The layouts' font: the named family is asked for and Qt's fallback chooses on Linux.
 QFont designFont(int pointSize = 8, bool bold = false);
@@ -12,3 +13,20 @@ void setOuterSize(QWidget& window, int width, int height);
 
 // Places a window in the middle of the primary screen.
 void centreOnScreen(QWidget& window);
+
+// Names a control after its place in the layout and puts it at its laid-out geometry.
+template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
+{
+    control->setObjectName(name);
+    control->setGeometry(at);
+    return control;
+}
+
+// Creates a control with a caption or text on `parent`, named and placed as laid out.
+template <typename Control>
+Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at)
+{
+    auto* control = place(new Control(parent), name, at);
+    control->setText(text);
+    return control;
+}

@@ -22,13 +22,6 @@ namespace {
 
 const QStringList pictureFilters = {"Bitmaps (*.bmp)", "Metafiles (*.wmf)"};
 
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
 } // namespace
 
 Tchat::Tchat(TForm1& form1)

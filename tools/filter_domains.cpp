@@ -24,13 +24,6 @@
 
 namespace {
 
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
 QTreeView* domainList(QWidget* parent, QAbstractItemView::SelectionMode selection)
 {
     auto* view = new QTreeView(parent);

@@ -13,25 +13,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 
-namespace {
-
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
-template <typename Control>
-Control* placeWithText(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* control = place(new Control(parent), name, at);
-    control->setText(text);
-    return control;
-}
-
-} // namespace
-
 Tsort::Tsort(TForm1& form1)
     : m_form1(form1)
 {
@@ -44,17 +25,16 @@ Tsort::Tsort(TForm1& form1)
     setFocusPolicy(Qt::ClickFocus);
 
     GroupBox3 = place(new QGroupBox(this), "GroupBox3", {4, 4, 447, 191});
-    xpButton1 = placeWithText<TxpButton>(GroupBox3, "xpButton1", "Open file", {12, 16, 129, 33});
-    xpButton2 =
-        placeWithText<TxpButton>(GroupBox3, "xpButton2", "Process Selection", {12, 76, 129, 33});
-    xpButton3 = placeWithText<TxpButton>(GroupBox3, "xpButton3", "save output", {12, 136, 129, 33});
+    xpButton1 = place<TxpButton>(GroupBox3, "xpButton1", "Open file", {12, 16, 129, 33});
+    xpButton2 = place<TxpButton>(GroupBox3, "xpButton2", "Process Selection", {12, 76, 129, 33});
+    xpButton3 = place<TxpButton>(GroupBox3, "xpButton3", "save output", {12, 136, 129, 33});
 
     GroupBox1 = place(new QGroupBox("Sort", GroupBox3), "GroupBox1", {156, 12, 279, 165});
-    c2 = placeWithText<TxpCheckBox>(GroupBox1, "c2", "Sort by name or first letters of text line",
-                                    {12, 30, 259, 17});
+    c2 = place<TxpCheckBox>(GroupBox1, "c2", "Sort by name or first letters of text line",
+                            {12, 30, 259, 17});
     c2->setChecked(true);
-    c1 = placeWithText<TxpCheckBox>(GroupBox1, "c1", "Order by email", {12, 74, 259, 17});
-    c3 = placeWithText<TxpCheckBox>(GroupBox1, "c3", "Order by domain", {12, 118, 259, 17});
+    c1 = place<TxpCheckBox>(GroupBox1, "c1", "Order by email", {12, 74, 259, 17});
+    c3 = place<TxpCheckBox>(GroupBox1, "c3", "Order by domain", {12, 118, 259, 17});
 
     connect(xpButton1, &TxpButton::clicked, this, guarded(this, &Tsort::xpButton1Click));
     connect(c1, &TxpCheckBox::clicked, this, guarded(this, &Tsort::c1Click));

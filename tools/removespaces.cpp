@@ -21,13 +21,6 @@
 
 namespace {
 
-template <typename Control> Control* place(Control* control, const QString& name, const QRect& at)
-{
-    control->setObjectName(name);
-    control->setGeometry(at);
-    return control;
-}
-
 QSpinBox* lengthSpin(QWidget* parent, const QString& name, const QRect& at, int value)
 {
     auto* spin = place(new QSpinBox(parent), name, at);

@@ -14,20 +14,6 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-namespace {
-
-template <typename Control>
-Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setText(text);
-    control->setGeometry(at);
-    return control;
-}
-
-} // namespace
-
 Tsplit::Tsplit(TForm1& form1)
     : m_form1(form1)
 {

@@ -18,16 +18,6 @@
 
 namespace {
 
-template <typename Control>
-Control* place(QWidget* parent, const QString& name, const QString& text, const QRect& at)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setText(text);
-    control->setGeometry(at);
-    return control;
-}
-
 const QString doneCaption = QStringLiteral("Done");
 const QString createCaption = QStringLiteral("Create");
 
