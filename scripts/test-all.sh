@@ -13,7 +13,7 @@ export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DQUILLMERE_WERROR=ON -DQUILLMERE_SANITIZE=ON
+    -DQUILLMERE_WERROR=ON -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCHMARKS=OFF
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
