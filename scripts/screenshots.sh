@@ -3,7 +3,7 @@
 # it under Xvfb, opens a sample list in every window through the real file dialogs, drives
 # the windows with xdotool and crops each window out of a screenshot of the screen.
 # Usage: scripts/screenshots.sh BUILD_FOLDER [DISPLAY_NUMBER]
-# Needs Xvfb, xdotool and ImageMagick (scripts/install-deps.sh installs them).
+# Needs Xvfb, xdotool, xwininfo and ImageMagick (scripts/install-deps.sh installs them).
 set -euo pipefail
 
 build=$(cd "${1:?usage: screenshots.sh BUILD_FOLDER [DISPLAY_NUMBER]}" && pwd)
