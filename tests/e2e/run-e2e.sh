@@ -96,7 +96,7 @@ wait_for() {
 }
 
 is_popup() {
-    xwininfo -id "$1" | grep -q 'Override Redirect State: yes'
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'
 }
 
 visible_windows() {
@@ -110,7 +110,7 @@ window_named() {
     local name=$1 size=${2:-.} not_size=${3:-^$} id info extent
     for id in $(visible_windows); do
         [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $name ]] || continue
-        info=$(xwininfo -id "$id") || continue
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
         [[ $info == *'Override Redirect State: no'* ]] || continue
         [[ $info =~ -geometry\ ([0-9]+x[0-9]+) ]] || continue
         extent=${BASH_REMATCH[1]}
@@ -171,27 +171,21 @@ menu_item() {
     wait_for "the menu to close" has_no_popup
 }
 
-# Types a full path into the file-name field of a file dialog and confirms it. The field
-# offers completions for names that exist; that popup is closed first so that Return
-# reaches the dialog and nothing is left open over the windows.
+# Types a full path into the file-name field of a file dialog and confirms it with Return.
+# The field offers completions for names that exist; that popup may still be open when the
+# dialog closes, holding the keyboard and the mouse, so it is closed then with Escape.
 answer_file_dialog() {
     local caption=$1 path=$2 dialog
     dialog=$(wait_window "$caption")
     focus "$dialog"
     xdo key ctrl+a
     type_text "$path"
-    if [[ -e $path ]]; then
-        wait_for "the completion popup for $path" has_popup
-    else
-        sleep 0.3
-    fi
+    xdo key Return
+    wait_for "the dialog '$caption' to close" has_no_window "$caption"
     if has_popup; then
         xdo key Escape
         wait_for "the completion popup to close" has_no_popup
     fi
-    has_window "$caption" || fail "the dialog '$caption' closed before its name was confirmed"
-    xdo key Return
-    wait_for "the dialog '$caption' to close" has_no_window "$caption"
 }
 
 open_file() { answer_file_dialog '^Open$' "$1"; }
