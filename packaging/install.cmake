@@ -6,11 +6,14 @@ set(QUILLMERE_APP_DIR ${CMAKE_INSTALL_LIBDIR}/quillmere)
 set(QUILLMERE_MANUAL ${CMAKE_SOURCE_DIR}/doc/help.htm)
 set(QUILLMERE_MANUAL_IMAGES ${CMAKE_SOURCE_DIR}/doc/images)
 
-# The manual is copied beside the built executable too, so the menu finds it in the build folder.
-add_custom_command(TARGET quillmere POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUILLMERE_MANUAL} $<TARGET_FILE_DIR:quillmere>/help.htm
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUILLMERE_MANUAL_IMAGES} $<TARGET_FILE_DIR:quillmere>/images
-  VERBATIM)
+# The manual is copied beside the built executable too, so the menu finds it in the build
+# folder; copied at configure time, so a change to doc/ alone is picked up.
+configure_file(${QUILLMERE_MANUAL} ${CMAKE_BINARY_DIR}/help.htm COPYONLY)
+file(GLOB manual_images CONFIGURE_DEPENDS ${QUILLMERE_MANUAL_IMAGES}/*.png)
+foreach(image IN LISTS manual_images)
+  get_filename_component(image_name ${image} NAME)
+  configure_file(${image} ${CMAKE_BINARY_DIR}/images/${image_name} COPYONLY)
+endforeach()
 
 install(TARGETS quillmere RUNTIME DESTINATION ${QUILLMERE_APP_DIR})
 install(FILES ${QUILLMERE_MANUAL} DESTINATION ${QUILLMERE_APP_DIR})
