@@ -1,5 +1,8 @@
 #include "app/filedialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+
 namespace {
 
 FileDialogRunner& installedRunner()
@@ -8,9 +11,19 @@ FileDialogRunner& installedRunner()
     return runner;
 }
 
+// A completion list still open when a typed name is confirmed with Return would stay on
+// screen after the dialog closes, holding the mouse and keyboard until dismissed.
+void closeCompletionLists(const QFileDialog& dialog)
+{
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+        completer->popup()->hide();
+}
+
 std::optional<QString> runModally(QFileDialog& dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const int result = dialog.exec();
+    closeCompletionLists(dialog);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
