@@ -172,8 +172,8 @@ menu_item() {
 }
 
 # Types a full path into the file-name field of a file dialog and confirms it with Return.
-# The field offers completions for names that exist; that popup may still be open when the
-# dialog closes, holding the keyboard and the mouse, so it is closed then with Escape.
+# For a name that exists the field shows a completion list; it must close with the dialog,
+# not stay on screen holding the mouse and keyboard.
 answer_file_dialog() {
     local caption=$1 path=$2 dialog
     dialog=$(wait_window "$caption")
@@ -182,10 +182,7 @@ answer_file_dialog() {
     type_text "$path"
     xdo key Return
     wait_for "the dialog '$caption' to close" has_no_window "$caption"
-    if has_popup; then
-        xdo key Escape
-        wait_for "the completion popup to close" has_no_popup
-    fi
+    wait_for "the completion list to close with the dialog '$caption'" has_no_popup
 }
 
 open_file() { answer_file_dialog '^Open$' "$1"; }
