@@ -20,13 +20,24 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 display=
+watchdog_pid=
 
 cleanup() {
+    if [[ -n $watchdog_pid ]]; then kill "$watchdog_pid" 2>/dev/null || true; fi
     if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
     if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'echo "FAIL: stopped by a signal" >&2; exit 1' TERM INT
+
+# Whatever hangs, the run ends within its time limit and leaves nothing running.
+(
+    sleep $((overall_limit + 5))
+    echo "FAIL: the run took longer than $overall_limit s" >&2
+    kill -TERM $$
+) &
+watchdog_pid=$!
 
 screenshot() {
     if [[ -n $display ]]; then
@@ -342,6 +353,9 @@ wait_for "the seeded list" test -f "$out/seeded.txt"
 menu_item "$main" 0 1
 save_file "$out/saved-again.txt"
 
+# The main window on top, its log pane showing every command's lines.
+xdo windowraise "$main"
+sleep 0.5
 screenshot e2e-final.png
 
 union=('Ann Lee ann@b.test' bob@c.test carol@d.test 'Dave <dave@e.test>' ann@b.test
