@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 
 AddressList parseListBytes(QByteArrayView bytes)
@@ -13,10 +14,9 @@ AddressList parseListBytes(QByteArrayView bytes)
     AddressList list;
     const char* pos = bytes.data();
     const char* const end = pos + bytes.size();
+    list.reserve(std::count(pos, end, '\n') + 1);
     while (pos < end) {
-        const char* lineEnd = pos;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
+        const char* lineEnd = std::find_if(pos, end, [](char c) { return c == '\r' || c == '\n'; });
         list.append(QByteArray(pos, lineEnd - pos));
         if (lineEnd == end)
             break;

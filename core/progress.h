@@ -19,11 +19,15 @@ public:
 
     void at(qint64 index)
     {
-        const int p = static_cast<int>(index * 100 / m_count);
+        // Only an index where the percentage changes needs the division.
+        if (index < m_nextChange)
+            return;
+        const qint64 p = index * 100 / m_count;
+        m_nextChange = ((p + 1) * m_count + 99) / 100;
         if (p % 2 == 0 && p != m_last) {
-            m_last = p;
+            m_last = int(p);
             if (m_sink)
-                m_sink(p);
+                m_sink(m_last);
         }
     }
 
@@ -31,4 +35,5 @@ private:
     qint64 m_count;
     Sink m_sink;
     int m_last = -1;
+    qint64 m_nextChange = 0;
 };
