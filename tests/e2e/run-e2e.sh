@@ -32,8 +32,12 @@ trap cleanup EXIT
 trap 'echo "FAIL: stopped by a signal" >&2; exit 1' TERM INT
 
 # Whatever hangs, the run ends within its time limit and leaves nothing running.
+# Its sleep is ended with it, so that nothing keeps the run's output open.
 (
-    sleep $((overall_limit + 5))
+    sleep $((overall_limit + 5)) &
+    sleep_pid=$!
+    trap 'kill "$sleep_pid"; exit 0' TERM
+    wait "$sleep_pid"
     echo "FAIL: the run took longer than $overall_limit s" >&2
     kill -TERM $$
 ) &
@@ -67,7 +71,7 @@ done
 [[ -x $program ]] || fail "no program at '$program'"
 
 # Xvfb picks a free display itself, so parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     display=$(tr -dc '0-9' <"$work/display")
