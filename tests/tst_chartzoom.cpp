@@ -1,6 +1,7 @@
 #include "app/windowsetup.h"
 #include "stats/chartpainter.h"
 #include "stats/chartview.h"
+#include "support/pixels.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -22,20 +23,6 @@ QFontMetrics metrics()
 bool near(double a, double b)
 {
     return std::abs(a - b) < 1e-6 * std::max(1.0, std::abs(b));
-}
-
-// The tallest unbroken run of pixels of exactly `colour` in any column.
-int tallestRun(const QImage& image, QColor colour)
-{
-    int tallest = 0;
-    for (int x = 0; x < image.width(); ++x) {
-        int run = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            run = image.pixelColor(x, y) == colour ? run + 1 : 0;
-            tallest = std::max(tallest, run);
-        }
-    }
-    return tallest;
 }
 
 } // namespace

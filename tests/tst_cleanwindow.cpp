@@ -3,6 +3,7 @@
 #include "controls/xpCheckBox.h"
 #include "core/listfile.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -22,10 +23,7 @@ struct CleanWindow {
 
     template <typename Control> Control& control(const char* name)
     {
-        auto* found = window.findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return *found;
+        return *findControl<Control>(window, name);
     }
     void tick(const QString& names)
     {

@@ -1,6 +1,7 @@
 #include "app/filtrar_mails.h"
 #include "controls/xpButton.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -74,10 +75,7 @@ private slots:
 private:
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*m_window, name);
     }
     AddressList items(const QString& view) const
     {

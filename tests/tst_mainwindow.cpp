@@ -1,5 +1,6 @@
 #include "app/filtrar_mails.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -60,10 +61,7 @@ private slots:
 private:
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*m_form, name);
     }
     void trigger(const QString& action) const { control<QAction>(action)->trigger(); }
 

@@ -4,6 +4,7 @@
 #include "core/listfile.h"
 #include "reference/literalseed.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -44,10 +45,7 @@ private slots:
 private:
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_seed->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*m_seed, name);
     }
     QString openList(const QByteArray& bytes, const QString& name = "clients.txt");
     void create() { control<TxpButton>("button2")->click(); }

@@ -3,6 +3,7 @@
 #include "controls/xpCheckBox.h"
 #include "core/listfile.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -18,10 +19,7 @@ struct SortWindow {
 
     template <typename Control> Control& control(const char* name)
     {
-        auto* found = window.findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return *found;
+        return *findControl<Control>(window, name);
     }
     TxpCheckBox& box(const char* name) { return control<TxpCheckBox>(name); }
     QString checked()

@@ -3,6 +3,7 @@
 #include "core/listfile.h"
 #include "reference/literalsplit.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
@@ -51,10 +52,7 @@ private slots:
 private:
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_split->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*m_split, name);
     }
     QString openList(const QByteArray& bytes, const QString& name = "list.txt");
     QStringList writtenFiles() const

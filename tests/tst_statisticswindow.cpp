@@ -4,8 +4,10 @@
 #include "stats/chartview.h"
 #include "stats/estadistica.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
+#include "support/pixels.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -39,20 +41,6 @@ QString barsText(const QList<ChartBar>& bars)
     return entries.join(' ');
 }
 
-// The tallest unbroken run of pixels of exactly `colour` in any column.
-int tallestRun(const QImage& image, QColor colour)
-{
-    int tallest = 0;
-    for (int x = 0; x < image.width(); ++x) {
-        int run = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            run = image.pixelColor(x, y) == colour ? run + 1 : 0;
-            tallest = std::max(tallest, run);
-        }
-    }
-    return tallest;
-}
-
 } // namespace
 
 class TestStatisticsWindow : public QObject {
@@ -84,10 +72,7 @@ private slots:
 private:
     template <typename T> T* control(const QString& name) const
     {
-        T* found = m_chat->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*m_chat, name);
     }
     void click(const QString& button) const { control<QPushButton>(button)->click(); }
     QList<ChartBar> bars() const { return control<ChartView>("Chart1")->bars(); }
