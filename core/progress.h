@@ -6,7 +6,7 @@
 
 // The progress rule of the list loops: p = floor(i * 100 / n) for the 0-based index i
 // of n lines, shown only when p is even. Computed in 64 bits so that huge lists do not
-// overflow; a repeated value is not reported again.
+// overflow. Each value is reported once, as indices only grow.
 class EvenProgress {
 public:
     using Sink = std::function<void(int)>;
@@ -24,16 +24,12 @@ public:
             return;
         const qint64 p = index * 100 / m_count;
         m_nextChange = ((p + 1) * m_count + 99) / 100;
-        if (p % 2 == 0 && p != m_last) {
-            m_last = int(p);
-            if (m_sink)
-                m_sink(m_last);
-        }
+        if (p % 2 == 0 && m_sink)
+            m_sink(int(p));
     }
 
 private:
     qint64 m_count;
     Sink m_sink;
-    int m_last = -1;
     qint64 m_nextChange = 0;
 };
