@@ -1,11 +1,11 @@
 #include "tools/domainfilter.h"
 
+#include "core/byteset.h"
 #include "core/lineprimitives.h"
 
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -20,13 +20,12 @@ std::string_view key(QByteArrayView bytes)
 // Equals scanning the listed items for every found domain, with a hash set of exact bytes.
 AddressList domainsToList(const AddressList& listed, const AddressList& found)
 {
-    std::unordered_set<std::string_view> present;
-    present.reserve(size_t(listed.size() + found.size()));
+    ByteSet present(listed.size() + found.size());
     for (const QByteArray& text : listed)
-        present.insert(key(text));
+        present.insert(text);
     AddressList added;
     for (const QByteArray& domain : found)
-        if (!domain.isEmpty() && present.insert(key(domain)).second)
+        if (!domain.isEmpty() && present.insert(domain))
             added.append(domain);
     return added;
 }
