@@ -1,33 +1,49 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "app/filedialogs.h"
 
-#include <optional>
+#include <QTest>
+
 #include <queue>
 
-// Answers the program's file dialogs in order, without a modal loop: each answer is a
-// path to choose, or nothing to cancel. Records which dialogs were asked and their filters.
+// Answers the program's file dialogs in order, without a modal loop: each answer is a path
+// to choose, or a cancel. Records which dialogs were asked, with their filters.
 class DialogScript {
 public:
-    DialogScript();
-    ~DialogScript();
-    DialogScript(const DialogScript&) = delete;
-    DialogScript& operator=(const DialogScript&) = delete;
-
-    DialogScript& choose(const QString& path);
-    DialogScript& cancel();
-
     struct Asked {
         QString dialogName;
         QStringList nameFilters;
         QString defaultSuffix;
-        QStringList preselected;
     };
+
+    DialogScript()
+    {
+        setFileDialogRunner([this](QFileDialog& dialog) -> std::optional<QString> {
+            m_asked.append({dialog.objectName(), dialog.nameFilters(), dialog.defaultSuffix()});
+            if (m_answers.empty()) {
+                QTest::qFail("a file dialog that was not expected", __FILE__, __LINE__);
+                return std::nullopt;
+            }
+            const QString answer = m_answers.front();
+            m_answers.pop();
+            return answer.isNull() ? std::nullopt : std::optional(answer);
+        });
+    }
+    ~DialogScript() { setFileDialogRunner({}); }
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    DialogScript& choose(const QString& path)
+    {
+        m_answers.push(path);
+        return *this;
+    }
+    DialogScript& cancel() { return choose(QString()); } // a null answer cancels
+
     const QList<Asked>& asked() const { return m_asked; }
     qsizetype pending() const { return qsizetype(m_answers.size()); }
 
 private:
-    std::queue<QString> m_answers; // a null string cancels
+    std::queue<QString> m_answers;
     QList<Asked> m_asked;
 };

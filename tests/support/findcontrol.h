@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+#include <QApplication>
+#include <QWidget>
 
 // A window's control by its name; a missing control ends the test run at once, since
 // every later step would only fail less clearly.
@@ -11,4 +11,13 @@ template <typename Control> Control* findControl(const QObject& window, const QS
     if (!found)
         qFatal("no control %s", qPrintable(name));
     return found;
+}
+
+// The program's window of a class (TForm1, Tseed, ...), as the tables and cases name them.
+inline QWidget* windowOfClass(const QString& className)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->metaObject()->className() == className)
+            return window;
+    qFatal("no window %s", qPrintable(className));
 }

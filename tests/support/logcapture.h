@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QStringList>
+#include "app/filtrar_mails.h"
 
-class TForm1;
+#include <QPlainTextEdit>
 
 // The lines of the main window's log pane, as the user reads them.
-QStringList logLines(TForm1& form1);
+inline QStringList logLines(const TForm1& form1)
+{
+    const auto* memo = form1.findChild<QPlainTextEdit*>("Memo1");
+    return memo->document()->isEmpty() ? QStringList() : memo->toPlainText().split('\n');
+}

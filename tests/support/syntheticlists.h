@@ -34,26 +34,15 @@ public:
         return list;
     }
 
+    // Blank, comma-ended, named, padded, case-varied or high-byte-led lines among bare addresses.
     QByteArray line(int distinct, int domains)
     {
-        switch (pick(20)) {
-        case 0:
-            return {};
-        case 1:
-            return "   ";
-        case 2:
-            return address(distinct, domains) + ",";
-        case 3:
-            return "Ann Lee " + address(distinct, domains);
-        case 4:
-            return "\t" + address(distinct, domains) + "  ";
-        case 5:
-            return varyCase(address(distinct, domains));
-        case 6:
-            return "x\xe9" + address(distinct, domains);
-        default:
-            return address(distinct, domains);
-        }
+        const int shape = pick(20);
+        const QByteArray bare = shape > 1 ? address(distinct, domains) : QByteArray();
+        const QByteArray varied = shape == 5 ? varyCase(bare) : bare;
+        const QByteArray shapes[] = {
+            {}, "   ", bare + ",", "Ann Lee " + bare, "\t" + bare + "  ", varied, "x\xe9" + bare};
+        return shape < 7 ? shapes[shape] : bare;
     }
 
     QByteArray address(int distinct, int domains)

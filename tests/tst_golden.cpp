@@ -1,0 +1,326 @@
+// Everything in tests/data, run against the real program.
+// Golden cases: each folder <operation>/<case>/ holding an "options" file is one session with
+// the real windows, in a fresh folder holding the case's input files. "options" says what the
+// user does, a "name: value" line each, in order:
+//   dialogs: the answers the file dialogs get in turn ("cancel" cancels), comma-separated
+//   menu: a main menu item to choose; window: the window (by class) the next lines act on
+//   <control>: click a button or box, type the text into a field, select a list item, type
+//     over an item left open ("old = new"), or release Escape on the control (or window)
+// The session must show: "log" the log pane's lines, "boxes" the message boxes, "state" facts
+// (below) at the end as "<window>.<control>.<fact>: value", and "expected/" every file
+// written, byte for byte; nothing else may be written.
+// controls.tsv: every window and control as laid out, with facts: Qt properties and "items"
+// of a list, "filters" of a file dialog, "tab" (the next control in tab order), "menu" and
+// "shows" (which window, where) of a menu item, "manual" (its section, with its picture).
+// primitives.tsv: the small rules every operation builds on, with arguments and results;
+// bytes that plain text cannot hold written as %HH.
+#include "app/programwindows.h"
+#include "core/abcQSort.h"
+#include "core/lineprimitives.h"
+#include "core/progress.h"
+#include "core/wholenumber.h"
+#include "support/dialogscript.h"
+#include "support/findcontrol.h"
+#include "support/logcapture.h"
+#include "support/messageboxwatcher.h"
+#include "support/testfiles.h"
+#include "tools/splitting.h"
+
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <QTreeView>
+
+namespace {
+
+// A text file's lines, each ended by a line break; none when the file is missing.
+QStringList textLines(const QString& path)
+{
+    QStringList lines = QString::fromUtf8(TestFolder::read(path)).split('\n');
+    lines.removeLast();
+    return lines;
+}
+
+QStringList filesBelow(const QString& folder)
+{
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    return files;
+}
+
+QList<QStringList> table(const QString& name)
+{
+    QList<QStringList> rows;
+    for (const QString& line : textLines(QUILLMERE_TEST_DATA "/" + name))
+        if (!line.isEmpty() && !line.startsWith('#'))
+            rows.append(line.split('\t'));
+    return rows;
+}
+
+QObject* controlOf(const QString& window, const QString& name)
+{
+    QWidget* found = windowOfClass(window);
+    return name.isEmpty() || name == window ? found : findControl<QObject>(*found, name);
+}
+
+const QString docFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../doc/");
+
+QString manual()
+{
+    return QString::fromUtf8(TestFolder::read(docFolder + "help.htm"));
+}
+
+// What the user sees of a control; for "manual", `section` names the section to find.
+QString fact(QObject& control, const QString& key, const QString& section = {})
+{
+    auto* widget = qobject_cast<QWidget*>(&control);
+    if (const auto* view = qobject_cast<QTreeView*>(&control); view && key == "items") {
+        QStringList items;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            items.append(view->model()->index(row, 0).data().toString());
+        return items.join(", ");
+    }
+    if (key == "filters")
+        return qobject_cast<QFileDialog*>(&control)->nameFilters().join(";;");
+    if (key == "menu")
+        return qobject_cast<QMenu*>(control.parent())->title();
+    if (key == "tab") {
+        QWidget* next = widget->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        return next->objectName();
+    }
+    if (key == "shows") {
+        qobject_cast<QAction*>(&control)->trigger();
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !qobject_cast<const TForm1*>(window))
+                return window->metaObject()->className() +
+                       QString(" at %1,%2").arg(window->x()).arg(window->y());
+    }
+    if (key == "manual") {
+        const QString text = manual()
+                                 .section(QString("<section id=\"%1\">").arg(section), 1)
+                                 .section("</section>", 0, 0);
+        const QString picture = QString("images/%1.png").arg(section);
+        const bool shown =
+            text.contains("src=\"" + picture) && !QImage(docFolder + picture).isNull();
+        return text.trimmed().startsWith("<h2>") && shown ? section : "no section";
+    }
+    return control.property(qPrintable(key)).toString();
+}
+
+QModelIndex itemShowing(const QTreeView& view, const QString& text)
+{
+    const QModelIndexList found =
+        view.model()->match(view.model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    if (found.isEmpty())
+        qFatal("no item %s", qPrintable(text));
+    return found.first();
+}
+
+void act(QWidget& control, const QString& value)
+{
+    auto* view = qobject_cast<QTreeView*>(&control);
+    if (value == "Escape") {
+        control.setFocus();
+        QTest::keyRelease(&control, Qt::Key_Escape);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    } else if (view && value.contains(" = ")) {
+        // The next control that takes the focus ends the edit, as it does for the user.
+        view->edit(itemShowing(*view, value.section(" = ", 0, 0)));
+        view->findChild<QLineEdit*>()->setText(value.section(" = ", 1));
+    } else if (view) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          view->visualRect(itemShowing(*view, value)).center());
+    } else { // a line edit, or a spin box's own, typed into without its validator
+        auto* edit = qobject_cast<QLineEdit*>(&control);
+        (edit ? edit : control.findChild<QLineEdit*>())->setText(value);
+    }
+}
+
+void chooseMenuItem(const TForm1& form1, const QString& caption)
+{
+    for (QAction* action : form1.menuBar()->findChildren<QAction*>())
+        if (action->text() == caption)
+            return action->trigger();
+    qFatal("no menu item %s", qPrintable(caption));
+}
+
+QByteArray ruleResult(const QByteArray& rule, const QByteArray& a, const QByteArray& b)
+{
+    QByteArray shown = "none";
+    if (rule == "address")
+        return ExtractAddress(a).toByteArray();
+    if (rule == "domain")
+        return DomainOf(a).toByteArray();
+    if (rule == "linedomain")
+        return LineDomain(a).toByteArray();
+    if (rule == "compare")
+        return QByteArray::number(CompareAsciiNoCase(a, b));
+    if (const auto number = parseWholeNumber(QString::fromUtf8(a)); rule == "number")
+        return number ? QByteArray::number(*number) : shown;
+    if (rule == "splitname")
+        return splitFileName(QString::fromUtf8(a), b.toLongLong()).toUtf8();
+    if (rule == "splitcount")
+        return QByteArray::number(splitFileCount(a.toLongLong(), b.toInt()));
+    if (rule == "progress")
+        EvenProgress(a.toLongLong(), [&](int percent) {
+            shown = QByteArray::number(percent);
+        }).at(b.toLongLong());
+    return shown;
+}
+
+} // namespace
+
+class TestGolden : public QObject {
+    Q_OBJECT
+
+private slots:
+    void session_data();
+    void session();
+    void sortingStatusIsShownFirst();
+    void control_data();
+    void control();
+    void primitive_data();
+    void primitive();
+};
+
+void TestGolden::session_data()
+{
+    QTest::addColumn<QString>("folder");
+    QStringList cases = filesBelow(QUILLMERE_TEST_DATA).filter(QRegularExpression("/options$"));
+    cases.sort();
+    for (const QString& options : cases)
+        QTest::addRow("%s", qPrintable(options.chopped(8)))
+            << QUILLMERE_TEST_DATA "/" + options.chopped(8);
+}
+
+void TestGolden::session()
+{
+    QFETCH(QString, folder);
+    const QTemporaryDir work;
+    for (const QString& file : filesBelow(folder))
+        if (!QStringList{"options", "log", "boxes", "state"}.contains(file) &&
+            !file.startsWith("expected/")) {
+            QDir(work.path()).mkpath(QFileInfo(file).path());
+            QVERIFY(QFile::copy(folder + '/' + file, work.filePath(file)));
+        }
+    QDir::setCurrent(work.path());
+
+    ProgramWindows windows;
+    windows.form1.show();
+    DialogScript dialogs;
+    MessageBoxWatcher boxes;
+    QString window = "TForm1";
+    for (const QString& line : textLines(folder + "/options")) {
+        const QString name = line.section(':', 0, 0);
+        const QString value = line.mid(name.size() + 2);
+        if (name == "dialogs") {
+            for (const QString& answer : value.split(", "))
+                answer == "cancel" ? dialogs.cancel() : dialogs.choose(answer);
+        } else if (name == "menu") {
+            chooseMenuItem(windows.form1, value);
+        } else if (name == "window") {
+            window = value;
+            windowOfClass(window)->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(windowOfClass(window)));
+        } else {
+            act(*qobject_cast<QWidget*>(controlOf(window, name)), value);
+        }
+    }
+
+    QCOMPARE(logLines(windows.form1), textLines(folder + "/log"));
+    QStringList shown;
+    for (const MessageBoxWatcher::Box& box : boxes.boxes())
+        shown.append(box.caption + (box.icon == QMessageBox::Critical ? " (stop): " : ": ") +
+                     box.text);
+    QCOMPARE(shown, textLines(folder + "/boxes"));
+    for (const QString& line : textLines(folder + "/state")) {
+        const QStringList key = line.section(": ", 0, 0).split('.');
+        QObject* control = controlOf(key.first(), key.size() == 3 ? key[1] : "");
+        QCOMPARE(key.join('.') + ": " + fact(*control, key.last()), line);
+    }
+    QCOMPARE(dialogs.pending(), 0);
+    QVERIFY(!QApplication::overrideCursor());
+    for (const QString& file : filesBelow(work.path())) {
+        const QString expected = QFile::exists(folder + "/expected/" + file) ? "/expected/" : "/";
+        QVERIFY2(QFile::exists(folder + expected + file), qPrintable("wrote " + file));
+        QCOMPARE(TestFolder::read(file), TestFolder::read(folder + expected + file));
+    }
+    for (const QString& file : filesBelow(folder + "/expected"))
+        QVERIFY2(QFile::exists(file), qPrintable("did not write " + file));
+}
+
+// However long the sort of the domains takes, the status saying so is on screen first: the
+// window's pending events, its repainting among them, are handled after the status is set.
+void TestGolden::sortingStatusIsShownFirst()
+{
+    const TestFolder folder;
+    ProgramWindows windows;
+    QString shownWhileSorting;
+    QTimer::singleShot(
+        0, [&] { shownWhileSorting = findControl<QLabel>(windows.extract, "Label6")->text(); });
+    DialogScript dialogs;
+    dialogs.choose(folder.write("list.txt", "a@b.test\r\n"));
+    act(*findControl<QWidget>(windows.extract, "xpButton2"), "click");
+    QCOMPARE(shownWhileSorting, "Sorting.. please wait it could take severals minutes");
+}
+
+void TestGolden::control_data()
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : table("controls.tsv"))
+        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+}
+
+// A window as it starts, with three lines loaded; a control once its window shows.
+void TestGolden::control()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(row.size(), 4);
+    ProgramWindows windows;
+    windows.form1.InputList = {"a@b.test", "c@d.test", "e@f.test"};
+    windows.form1.show();
+    if (row[1] != "-")
+        windowOfClass(row[0])->show();
+    QObject* control = controlOf(row[0], row[1] == "-" ? "" : row[1]);
+    QStringList facts;
+    for (const QString& pair : row[3].split("; ")) {
+        const QString key = pair.section('=', 0, 0);
+        facts.append(key + '=' + fact(*control, key, pair.section('=', 1)));
+        // Every caption of a button, box, group, menu item or window is explained in the manual.
+        if (QStringList{"text", "title", "windowTitle"}.contains(key) && !row[2].startsWith("QL"))
+            QVERIFY2(QTextDocumentFragment::fromHtml(manual()).toPlainText().contains(
+                         pair.section('=', 1)),
+                     qPrintable(pair));
+    }
+    QCOMPARE(QStringList({row[0], row[1], control->metaObject()->className(), facts.join("; ")})
+                 .join('\t'),
+             row.join('\t'));
+}
+
+void TestGolden::primitive_data()
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : table("primitives.tsv"))
+        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+}
+
+void TestGolden::primitive()
+{
+    QFETCH(QStringList, row);
+    QVERIFY(row.size() == 3 || row.size() == 4);
+    const auto bytes = [](const QString& field) {
+        return QByteArray::fromPercentEncoding(field.toUtf8());
+    };
+    QCOMPARE(ruleResult(bytes(row[0]), bytes(row[1]), row.size() == 4 ? bytes(row[2]) : ""),
+             bytes(row.last()));
+}
+
+QTEST_MAIN(TestGolden)
+#include "tst_golden.moc"
