@@ -10,7 +10,6 @@ namespace literal {
 struct DuplicateRemoval {
     AddressList kept;
     AddressList keptMatches;
-    QList<int> progress;
 };
 
 inline DuplicateRemoval removeDuplicateAddresses(const AddressList& lines)
@@ -29,9 +28,6 @@ inline DuplicateRemoval removeDuplicateAddresses(const AddressList& lines)
         }
         if (!found)
             result.kept.append(lines[i]);
-        const int p = 100 * i / n;
-        if (p % 2 == 0)
-            result.progress.append(p);
     }
     return result;
 }
