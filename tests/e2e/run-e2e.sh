@@ -27,6 +27,7 @@ fail() {
 }
 
 # Xvfb picks a free display itself, so parallel runs never meet; where none starts, skip.
+: >"$work/display" # there before Xvfb's own start opens it
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
