@@ -1,6 +1,7 @@
 #include "stats/estadistica.h"
 
 #include "app/commandguard.h"
+#include "app/emptytitle.h"
 #include "app/filtrar_mails.h"
 #include "app/notices.h"
 #include "app/windowsetup.h"
@@ -29,7 +30,7 @@ Tchat::Tchat(TForm1& form1)
     , SaveP(this, "SaveP", QFileDialog::AcceptSave, pictureFilters, "wmf")
 {
     setObjectName("chat");
-    setWindowTitle("");
+    keepTitleEmpty(*this);
     setFont(designFont());
     setOuterSize(*this, 714, 514);
     centreOnScreen(*this);

@@ -1,6 +1,7 @@
 #include "tools/filter_domains.h"
 
 #include "app/commandguard.h"
+#include "app/emptytitle.h"
 #include "app/filtrar_mails.h"
 #include "app/windowsetup.h"
 #include "controls/xpButton.h"
@@ -107,7 +108,7 @@ Textract::Textract(TForm1& form1)
     , SaveDialog1(this, "SaveDialog1", QFileDialog::AcceptSave, {}, {})
 {
     setObjectName("extract");
-    setWindowTitle("");
+    keepTitleEmpty(*this);
     setFont(designFont());
     setOuterSize(*this, 581, 541);
     move(200, 117);
