@@ -63,8 +63,8 @@ Tchat::Tchat(TForm1& form1)
     connect(Button1, &QPushButton::clicked, this, guarded(this, &Tchat::Button1Click));
     connect(muestra, &QPushButton::clicked, this, guarded(this, &Tchat::Button2Click));
     connect(Button3, &QPushButton::clicked, this, guarded(this, &Tchat::Button3Click));
-    // Every change of the text counts, typed or stepped, valid or not.
-    connect(span, &ScaleSpinBox::editTextChanged, this, guarded(this, &Tchat::spanChnge));
+    // Every keystroke in the field counts, and every step of its arrows.
+    connect(span, &ScaleSpinBox::changed, this, guarded(this, &Tchat::spanChnge));
 }
 
 void Tchat::Button1Click()
@@ -88,11 +88,9 @@ void Tchat::Button2Click()
 void Tchat::spanChnge()
 {
     DefaultBars = false;
-    NumberOfBars = barsForScale(m_form1.SecondList.size(), scaleFromText(span->text()));
+    NumberOfBars = barsForScale(m_form1.SecondList.size(), span->scale());
     Button2Click();
-    // The bars actually shown: fewer than asked for when the domains run out or there are
-    // no lines, and the log must not claim more.
-    AppendLog("displaying only " + QString::number(Chart1->bars().size()) + " bars");
+    AppendLog("displaying only " + QString::number(NumberOfBars) + " bars");
 }
 
 void Tchat::Button3Click()
