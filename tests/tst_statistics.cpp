@@ -7,6 +7,7 @@
 #include "stats/percentformat.h"
 #include "stats/picturekind.h"
 #include "stats/picturepreview.h"
+#include "support/bytelists.h"
 #include "support/dialogscript.h"
 #include "support/findcontrol.h"
 #include "support/logcapture.h"
@@ -79,7 +80,7 @@ void TestStatistics::tally()
         for (const int bars : {domainCount - 1, 1, 2, domainCount / 2, domainCount + 1}) {
             RandomGenerator ours, theirs;
             const literal::DomainChart expected = literal::showChart(input, bars, false, theirs);
-            QCOMPARE(tally.domains, expected.domains);
+            QCOMPARE(bytesOf(tally.domains), expected.domains);
             QCOMPARE(tally.counts, expected.counts);
             QCOMPARE(chartBars(tally, input.size(), bars, ours), expected.bars);
         }

@@ -12,7 +12,7 @@
 namespace literal {
 
 struct DomainChart {
-    AddressList domains;
+    QByteArrayList domains;
     QList<qint64> counts;
     QList<ChartBar> bars;
 };
@@ -21,7 +21,7 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
                              RandomGenerator& random)
 {
     DomainChart chart;
-    AddressList& domains = chart.domains;
+    QByteArrayList& domains = chart.domains;
     for (const QByteArrayView line : lines) {
         const QByteArray domain = LineDomain(line).toByteArray();
         bool present = false;
@@ -31,7 +31,7 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
         if (!domain.isEmpty() && !present)
             domains.append(domain);
     }
-    quickSortList(domains);
+    quickSortRange(domains, 0, domains.size() - 1);
     const qsizetype d = domains.size();
     QList<qint64>& counts = chart.counts;
     counts.fill(0, d);
