@@ -24,7 +24,9 @@ QKeySequence acceleratorSequence(const QString& caption)
 StyledControl::StyledControl(QWidget* parent)
     : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches the control; of the mouse buttons only the left press takes the focus,
+    // which the press handler does itself (Qt would give it on any button).
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void StyledControl::setText(const QString& caption)
