@@ -26,16 +26,10 @@ static void addTableRows(const QString& name)
                 << line.split(QRegularExpression(" *\\| *"));
 }
 
-static void sendKey(QWidget& control, QEvent::Type type, const QString& key, bool repeat = false)
-{
-    QKeyEvent event(type, QKeySequence::fromString(key)[0].key(), {}, QString(), repeat);
-    QApplication::sendEvent(&control, &event);
-}
-
 // Plays an input script (the steps are described in input.txt) on a control.
 static void playInput(QWidget& control, const QString& script)
 {
-    // Presses and releases come as the platform's do, so that Qt's own focus rules apply.
+    // Presses and releases come through the window as the platform's do.
     static const QHash<QString, QTest::MouseAction> clicks{{"press", QTest::MousePress},
                                                            {"release", QTest::MouseRelease},
                                                            {"dblclick", QTest::MouseDClick}};
@@ -47,24 +41,27 @@ static void playInput(QWidget& control, const QString& script)
         const QString action = step.section(':', 0, 0);
         const QString argument = step.section(':', 1);
         const QPoint at = argument == "out" ? QPoint(-5, -5) : centre;
+        const auto sendKey = [&](QEvent::Type type, bool repeat = false) {
+            QKeyEvent event(type, QKeySequence::fromString(argument)[0].key(), {}, {}, repeat);
+            QApplication::sendEvent(&control, &event);
+        };
         if (clicks.contains(action)) {
-            QTest::mouseEvent(clicks[action], &control, buttons.value(argument, Qt::LeftButton), {},
-                              at);
+            QTest::mouseEvent(clicks[action], window->windowHandle(),
+                              buttons.value(argument, Qt::LeftButton), {},
+                              control.mapTo(window, at));
         } else if (action == "move") {
             QMouseEvent event(QEvent::MouseMove, at, control.mapToGlobal(at), Qt::NoButton,
                               Qt::LeftButton, {});
             QApplication::sendEvent(&control, &event);
-        } else if (action == "enter") {
-            QEnterEvent event(centre, control.mapTo(window, centre), control.mapToGlobal(centre));
-            QApplication::sendEvent(&control, &event);
-        } else if (action == "leave") {
-            QEvent event(QEvent::Leave);
-            QApplication::sendEvent(&control, &event);
+        } else if (action == "enter" || action == "leave") {
+            QEnterEvent enter(centre, control.mapTo(window, centre), control.mapToGlobal(centre));
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(&control, action == "enter" ? &enter : &leave);
         } else if (action == "down" || action == "up") {
-            sendKey(control, action == "down" ? QEvent::KeyPress : QEvent::KeyRelease, argument);
+            sendKey(action == "down" ? QEvent::KeyPress : QEvent::KeyRelease);
         } else if (action == "repeat") {
-            sendKey(control, QEvent::KeyRelease, argument, true);
-            sendKey(control, QEvent::KeyPress, argument, true);
+            sendKey(QEvent::KeyRelease, true);
+            sendKey(QEvent::KeyPress, true);
         } else if (action == "type") {
             const QKeyCombination key = QKeySequence::fromString(argument)[0];
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
@@ -87,9 +84,11 @@ private slots:
     void gradientFill();
 
 private:
-    // What reaches the window under test: key releases, and a dialog's end.
+    // What reaches the window under test: the focus, key releases, and a dialog's end.
     bool eventFilter(QObject* window, QEvent* event) override
     {
+        if (event->type() == QEvent::FocusIn)
+            seen << "window-focus";
         if (event->type() == QEvent::KeyRelease)
             seen << "window:" + QKeySequence(static_cast<QKeyEvent*>(event)->key()).toString();
         if (auto* dialog = qobject_cast<QDialog*>(window); dialog && event->type() == QEvent::Hide)
@@ -109,9 +108,9 @@ void TestStyledControls::input()
     QDialog dialog;
     dialog.setModal(true);
     QWidget& window = fields[1] == "dialog" ? dialog : plainWindow;
-    // Magenta shows behind the cut corners: no control draws it.
-    window.setPalette(QPalette(QColor(239, 239, 239), Qt::magenta));
+    window.setPalette(QPalette(QColor(239, 239, 239), Qt::magenta)); // behind the cut corners
     window.resize(300, 70);
+    window.setFocusPolicy(Qt::ClickFocus); // as the tool windows that close on Escape
     place(new QLineEdit(&window), "edit", QRect(10, 40, 100, 20))->setFocus();
     auto* other = place(new TxpButton(&window), "other", QRect(200, 10, 75, 25));
     auto* button = fields[1] == "checkbox" ? nullptr : new TxpButton(&window);
