@@ -46,7 +46,7 @@ bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, i
     const std::optional<QByteArray> domain = editedDomain(typed.toLatin1());
     if (!domain)
         return false;
-    m_items[index.row()] = *domain;
+    m_items.replace(index.row(), *domain);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
