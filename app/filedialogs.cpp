@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFileInfo>
 
 namespace {
 
@@ -55,9 +56,16 @@ PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objec
     m_dialog->setFileMode(QFileDialog::AnyFile);
     m_dialog->setOption(QFileDialog::DontConfirmOverwrite);
     m_dialog->setSizeGripEnabled(true);
+    // The filter list shows the descriptions alone, as laid out, not Qt's patterns.
+    m_dialog->setOption(QFileDialog::HideNameFilterDetails);
     if (!nameFilters.isEmpty())
         m_dialog->setNameFilters(nameFilters);
-    m_dialog->setDefaultSuffix(defaultSuffix);
+    // Qt would add the extension to every typed name without a dot, even to an existing
+    // file such as "emails"; the open dialog adds it itself, only where needed.
+    if (mode == QFileDialog::AcceptOpen)
+        m_openSuffix = defaultSuffix;
+    else
+        m_dialog->setDefaultSuffix(defaultSuffix);
 }
 
 bool PersistentFileDialog::execute()
@@ -67,6 +75,14 @@ bool PersistentFileDialog::execute()
     const std::optional<QString> chosen = runFileDialog(*m_dialog);
     if (!chosen)
         return false;
-    m_fileName = *chosen;
+    m_fileName = withOpenSuffix(*chosen);
     return true;
+}
+
+QString PersistentFileDialog::withOpenSuffix(const QString& chosen) const
+{
+    const QFileInfo file(chosen);
+    if (m_openSuffix.isEmpty() || file.exists() || file.fileName().contains('.'))
+        return chosen;
+    return chosen + '.' + m_openSuffix;
 }
