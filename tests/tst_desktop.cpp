@@ -72,18 +72,23 @@ private slots:
         setFileDialogRunner({});
     }
 
-    // As an unprivileged child process (root's groups may stay: nothing here is group
-    // writable): a file it may write, in a folder it may not.
+    // As an unprivileged child process (root's groups may stay: no group may write the
+    // folder): a file it may write, in a folder it may not.
     void saveInReadOnlyFolder()
     {
         const QString target = folder.write("old.txt", "old\r\n"), dir = QFileInfo(target).path();
         QFile::setPermissions(target, QFileDevice::Permissions(0x6666));
         QFile::setPermissions(dir, QFileDevice::Permissions(0x5555));
         const pid_t child = fork();
-        if (child == 0 && (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0)))
-            writeListFile(target, {"new"});
-        if (child == 0)
+        if (child == 0) {
+            try {
+                if (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0))
+                    writeListFile(target, {"new"});
+            } catch (...) {
+                _exit(1);
+            }
             _exit(0);
+        }
         int status = -1;
         waitpid(child, &status, 0);
         QFile::setPermissions(dir, QFileDevice::Permissions(0x7700));
