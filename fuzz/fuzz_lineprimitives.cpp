@@ -10,9 +10,12 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == '\0' || c == ' ' || c == ',' || c == '\t'; }
+bool isSeparator(char c)
+{
+    return c == '\0' || c == ' ' || c == ',' || c == '\t';
+}
 
-void checkLine(const QByteArray& line)
+void checkLine(QByteArrayView line)
 {
     const QByteArrayView address = ExtractAddress(line);
     for (const char c : address)
@@ -38,12 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const AddressList lines =
         parseListBytes(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    for (const QByteArray& line : lines)
+    for (const QByteArrayView line : lines)
         checkLine(line);
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        if (CompareAsciiNoCase(lines[i], lines[i + 1]) != -CompareAsciiNoCase(lines[i + 1], lines[i])
-            || CompareAsciiNoCase(lines[i], lines[i + 1])
-                   != literal::compareAsciiNoCase(lines[i], lines[i + 1]))
+        if (CompareAsciiNoCase(lines[i], lines[i + 1]) !=
+                -CompareAsciiNoCase(lines[i + 1], lines[i]) ||
+            CompareAsciiNoCase(lines[i], lines[i + 1]) !=
+                literal::compareAsciiNoCase(lines[i].toByteArray(), lines[i + 1].toByteArray()))
             std::abort();
 
     AddressList sorted = lines;

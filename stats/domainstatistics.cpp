@@ -38,7 +38,7 @@ DomainTally tallyDomains(const AddressList& lines)
     for (qsizetype i = 0; i < sorted.size(); ++i)
         indexOf.emplace(bytesOf(sorted[i]), i);
     std::vector<qint64> counts(size_t(sorted.size()), 0);
-    for (const QByteArray& line : lines) {
+    for (const QByteArrayView line : lines) {
         const QByteArrayView domain = LineDomain(line);
         if (!domain.isEmpty())
             ++counts[size_t(indexOf.find(bytesOf(domain))->second)];
@@ -56,7 +56,7 @@ DomainTally tallyDomains(const AddressList& lines)
     tally.domains.reserve(sorted.size());
     tally.counts.reserve(sorted.size());
     for (const qsizetype index : order) {
-        tally.domains.append(sorted[index]);
+        tally.domains.append(sorted, index);
         tally.counts.append(counts[size_t(index)]);
     }
     return tally;
@@ -98,7 +98,8 @@ QList<ChartBar> chartBars(const DomainTally& tally, qsizetype lineCount, int num
     for (qsizetype i = 0; i < barCount; ++i) {
         const quint32 colour = random.draw(colourRange);
         if (i < barCount - 1)
-            bars.append({double(tally.counts[i] * 100) / lines, tally.domains[i], colour});
+            bars.append(
+                {double(tally.counts[i] * 100) / lines, tally.domains[i].toByteArray(), colour});
         else
             bars.append({rest, QByteArrayLiteral("others"), colour});
     }

@@ -1,4 +1,5 @@
 #include "reference/literalduplicates.h"
+#include "support/bytelists.h"
 #include "support/syntheticlists.h"
 #include "tools/cleaning.h"
 
@@ -107,17 +108,17 @@ void TestCleaning::clean()
     QFETCH(int, longLength);
     QFETCH(QByteArrayList, kept);
     QFETCH(QByteArrayList, log);
-    const CleanResult result = cleanLines(lines, ticked(tests, shortLength, longLength));
-    QCOMPARE(result.kept, kept);
-    QCOMPARE(result.log, log);
+    const CleanResult result = cleanLines(listOf(lines), ticked(tests, shortLength, longLength));
+    QCOMPARE(bytesOf(result.kept), kept);
+    QCOMPARE(bytesOf(result.log), log);
 }
 
 void TestCleaning::hugeLine()
 {
     const QByteArray line = QByteArray(1 << 20, 'a') + "@x.test";
     const CleanResult tested = cleanLines({line, "b@x.test"}, ticked("12345", 6, 45));
-    QCOMPARE(tested.kept, QByteArrayList{"b@x.test"});
-    QCOMPARE(tested.log, QByteArrayList{line});
+    QCOMPARE(bytesOf(tested.kept), QByteArrayList{"b@x.test"});
+    QCOMPARE(bytesOf(tested.log), QByteArrayList{line});
 }
 
 void TestCleaning::spacesInAddress_data()
@@ -176,9 +177,9 @@ void TestCleaning::duplicates()
     QFETCH(QList<int>, progress);
     QList<int> shown;
     const DuplicateRemoval result =
-        removeDuplicateAddresses(lines, [&](int percent) { shown.append(percent); });
-    QCOMPARE(result.kept, kept);
-    QCOMPARE(result.keptMatches, keptMatches);
+        removeDuplicateAddresses(listOf(lines), [&](int percent) { shown.append(percent); });
+    QCOMPARE(bytesOf(result.kept), kept);
+    QCOMPARE(bytesOf(result.keptMatches), keptMatches);
     QCOMPARE(shown, progress);
 }
 

@@ -1,5 +1,6 @@
 #include "app/combination.h"
 #include "reference/literalcombination.h"
+#include "support/bytelists.h"
 #include "support/syntheticlists.h"
 
 #include <QTest>
@@ -69,7 +70,7 @@ void TestCombination::workedExamples()
     QFETCH(QByteArrayList, list1);
     QFETCH(QByteArrayList, list2);
     QFETCH(QByteArrayList, expected);
-    QCOMPARE(combineLists(operation, list1, list2), expected);
+    QCOMPARE(bytesOf(combineLists(operation, listOf(list1), listOf(list2))), expected);
 }
 
 void TestCombination::progress_data()

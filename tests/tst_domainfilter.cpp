@@ -1,6 +1,7 @@
 #include "core/abcQSort.h"
 #include "core/distinctdomains.h"
 #include "reference/literaldomainfilter.h"
+#include "support/bytelists.h"
 #include "support/syntheticlists.h"
 #include "tools/domainfilter.h"
 
@@ -9,7 +10,7 @@
 // Lines written one per text line, as a list file holds them.
 static AddressList lines(const QByteArray& text)
 {
-    return text.isEmpty() ? AddressList{} : text.split('\n');
+    return text.isEmpty() ? AddressList{} : listOf(text.split('\n'));
 }
 
 class TestDomainFilter : public QObject {
@@ -73,19 +74,22 @@ void TestDomainFilter::sameAsLiteralScans()
     QFETCH(int, domains);
     SyntheticLists synthetic(seed);
     const AddressList input = synthetic.mixed(4000, 900, domains);
-    AddressList listed = synthetic.mixed(30, 30, domains);
-    for (QByteArray& line : listed)
-        line = LineDomain(line).toByteArray();
+    AddressList listed;
+    for (const QByteArrayView line : synthetic.mixed(30, 30, domains))
+        listed.append(LineDomain(line));
 
     AddressList found = distinctDomains(input);
     QCOMPARE(found, literal::distinctDomains(input));
     QuickSortList(found);
-    QCOMPARE(listed + domainsToList(listed, found), literal::listedAfterLoad(listed, found));
+    AddressList afterLoad = listed;
+    afterLoad.append(domainsToList(listed, found));
+    QCOMPARE(afterLoad, literal::listedAfterLoad(listed, found));
 
     AddressList chosen;
     for (int k = 0; k < 60; ++k)
         chosen.append(synthetic.varyCase(synthetic.domain(domains + 5)));
-    chosen.append(found.mid(0, 3) + found.mid(0, 2));
+    chosen.append(found.mid(0, 3));
+    chosen.append(found.mid(0, 2));
     chosen.append(QByteArray());
     QCOMPARE(linesOfDomains(input, chosen), literal::linesOfDomains(input, chosen));
 }

@@ -1,5 +1,6 @@
 #include "core/apperror.h"
 #include "core/listfile.h"
+#include "support/bytelists.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ void TestListFile::parse()
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArrayList, entries);
     TestFolder folder;
-    QCOMPARE(readListFile(folder.write("list.txt", bytes)), entries);
+    QCOMPARE(bytesOf(readListFile(folder.write("list.txt", bytes))), entries);
 }
 
 void TestListFile::hugeLine()

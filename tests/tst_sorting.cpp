@@ -1,4 +1,5 @@
 #include "reference/literalkeyedsort.h"
+#include "support/bytelists.h"
 #include "support/syntheticlists.h"
 #include "tools/sorting.h"
 
@@ -50,9 +51,9 @@ void TestSorting::sortByKey()
     QFETCH(QByteArrayList, lines);
     QFETCH(SortKey, key);
     QFETCH(QByteArrayList, sorted);
-    const KeyedSort result = ::sortByKey(lines, key);
-    QCOMPARE(result.lines, sorted);
-    QCOMPARE(result.composites, literal::sortedComposites(lines, key == SortKey::Domain));
+    const KeyedSort result = ::sortByKey(listOf(lines), key);
+    QCOMPARE(bytesOf(result.lines), sorted);
+    QCOMPARE(result.composites, literal::sortedComposites(listOf(lines), key == SortKey::Domain));
 }
 
 void TestSorting::matchesLiteralSort_data()
@@ -80,8 +81,8 @@ void TestSorting::matchesLiteralSort()
         const AddressList input = lists.mixed(lists.pick(count) + 1, distinct, 5);
         const AddressList composites = literal::sortedComposites(input, byDomain);
         AddressList lines;
-        for (const QByteArray& composite : composites)
-            lines.append(literal::stripComposite(composite, byDomain));
+        for (const QByteArrayView composite : composites)
+            lines.append(literal::stripComposite(composite.toByteArray(), byDomain));
         const KeyedSort result = ::sortByKey(input, key);
         QCOMPARE(result.composites, composites);
         QCOMPARE(result.lines, lines);

@@ -4,6 +4,7 @@
 #include "stats/domainstatistics.h"
 #include "stats/percentformat.h"
 #include "stats/picturekind.h"
+#include "support/bytelists.h"
 #include "support/syntheticlists.h"
 
 #include <QTest>
@@ -17,7 +18,7 @@ QByteArray tallyText(const DomainTally& tally)
 {
     QByteArrayList entries;
     for (qsizetype i = 0; i < tally.domains.size(); ++i)
-        entries.append(tally.domains[i] + '=' + QByteArray::number(tally.counts[i]));
+        entries.append(tally.domains[i].toByteArray() + '=' + QByteArray::number(tally.counts[i]));
     return entries.join(' ');
 }
 
@@ -32,7 +33,7 @@ QByteArray barsText(const QList<ChartBar>& bars)
 
 AddressList repeated(const QByteArray& line, int times)
 {
-    return AddressList(times, line);
+    return listOf(QByteArrayList(times, line));
 }
 
 } // namespace
@@ -208,8 +209,10 @@ void TestStatistics::bars_data()
     QTest::addColumn<int>("numberOfBars");
     QTest::addColumn<QByteArray>("expected");
 
-    AddressList example = repeated("a@a.com", 90) + repeated("b@b.org", 60) +
-                          repeated("c@c.net", 30) + repeated("", 20);
+    AddressList example = repeated("a@a.com", 90);
+    example.append(repeated("b@b.org", 60));
+    example.append(repeated("c@c.net", 30));
+    example.append(repeated("", 20));
     QTest::addRow("worked example, default bars")
         << example << 2 << QByteArray("a.com=45.0000 others=55.0000");
     QTest::addRow("worked example, scale 99")

@@ -3,6 +3,7 @@
 #include "stats/chartpainter.h"
 #include "stats/chartview.h"
 #include "stats/estadistica.h"
+#include "support/bytelists.h"
 #include "support/dialogscript.h"
 #include "support/findcontrol.h"
 #include "support/logcapture.h"
@@ -219,7 +220,7 @@ void TestStatisticsWindow::scaleByArrows()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(QList<int>, values);
-    m_form->InputList = AddressList(100, "a@x.com");
+    m_form->InputList = listOf(QByteArrayList(100, "a@x.com"));
     auto* span = control<QSpinBox>("span");
     span->setValue(start);
     qsizetype logged = logLines(*m_form).size();
@@ -273,7 +274,7 @@ void TestStatisticsWindow::noBarsBeforeLoadOrScale()
 
 void TestStatisticsWindow::emptyListDrawsNoBars()
 {
-    m_form->SecondList = AddressList(50, "left over");
+    m_form->SecondList = listOf(QByteArrayList(50, "left over"));
     control<QSpinBox>("span")->setValue(50);
     QVERIFY(bars().isEmpty());
     QVERIFY(m_form->SecondList.isEmpty());
@@ -283,7 +284,7 @@ void TestStatisticsWindow::emptyListDrawsNoBars()
 void TestStatisticsWindow::staleDomainListDrawsOnlyExistingBars()
 {
     // The second file of the main window is still in the domain list at the scale change.
-    m_form->SecondList = AddressList(100, "x");
+    m_form->SecondList = listOf(QByteArrayList(100, "x"));
     m_form->InputList = {"a@x.com", "b@x.com", "c@y.com", "", "d@z.com"};
     control<QSpinBox>("span")->setValue(50);
     QCOMPARE(barsText(bars()), "x.com=40 y.com=20 z.com=20 others=20");

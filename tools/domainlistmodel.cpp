@@ -44,7 +44,7 @@ bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, i
     const std::optional<QByteArray> domain = editedDomain(typed.toLocal8Bit());
     if (!domain)
         return false;
-    m_items[index.row()] = *domain;
+    m_items.replace(index.row(), *domain);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

@@ -152,7 +152,7 @@ void Tremove::workClick()
     AppendLog("start to clean.. invalid address will be shown below:");
     AppendLog(" ");
     CleanResult result = cleanLines(m_form1.InputList, tests);
-    for (const QByteArray& line : result.log)
+    for (const QByteArrayView line : result.log)
         AppendLog(shownText(line));
     m_form1.OutputList = std::move(result.kept);
     m_form1.saveOutputListAs();
@@ -170,7 +170,7 @@ void Tremove::xpButton1Click()
     DuplicateRemoval result = removeDuplicateAddresses(
         m_form1.InputList, [this](int percent) { ProgressBar1->setValue(percent); });
     if (dup->isChecked())
-        for (const QByteArray& line : result.keptMatches)
+        for (const QByteArrayView line : result.keptMatches)
             AppendLog(shownText(line));
     m_form1.OutputList = std::move(result.kept);
     m_form1.saveOutputListAs();

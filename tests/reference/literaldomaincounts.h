@@ -27,8 +27,8 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
                              RandomGenerator& random)
 {
     DomainChart chart;
-    AddressList& domains = chart.domains;
-    for (const QByteArray& line : lines) {
+    QList<QByteArray> domains;
+    for (const QByteArrayView line : lines) {
         const QByteArray domain = LineDomain(line).toByteArray();
         bool present = false;
         for (qsizetype k = 0; k < domains.size(); ++k)
@@ -37,7 +37,12 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
         if (!domain.isEmpty() && !present)
             domains.append(domain);
     }
-    quickSortList(domains);
+    for (const QByteArray& domain : domains)
+        chart.domains.append(domain);
+    quickSortList(chart.domains);
+    domains.clear();
+    for (const QByteArrayView domain : chart.domains)
+        domains.append(domain.toByteArray());
 
     const qsizetype d = domains.size();
     QList<qint64>& counts = chart.counts;
@@ -53,6 +58,10 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
                 std::swap(counts[k], counts[k + 1]);
                 std::swap(domains[k], domains[k + 1]);
             }
+
+    chart.domains.clear();
+    for (const QByteArray& domain : domains)
+        chart.domains.append(domain);
 
     if (defaultBars)
         numberOfBars = int(d) - 1;
