@@ -109,10 +109,8 @@ private slots:
                  QString::fromUtf8(TestFolder::read(QString(list).replace(".txt", ".domains.txt")))
                      .split('\n', Qt::SkipEmptyParts));
         auto& domains = *static_cast<DomainListModel*>(listaa->model());
-        QVERIFY(domains.setData(domains.index(5), shown[5], Qt::EditRole)); // unchanged
+        QVERIFY(domains.setData(domains.index(5), shown[5], Qt::EditRole)); // closed unchanged
         QCOMPARE(domains.items()[5], "\xe9t\xe9.fr");
-        QVERIFY(domains.setData(domains.index(5), "josé.fr", Qt::EditRole));
-        QCOMPARE(domains.items()[5], "jos\xc3\xa9.fr");
 
         w.clean.findChild<TxpCheckBox*>("c4")->setChecked(true);
         w.clean.findChild<QSpinBox*>("Spin1")->setValue(0);
