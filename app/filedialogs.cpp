@@ -56,8 +56,6 @@ PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objec
     m_dialog->setFileMode(QFileDialog::AnyFile);
     m_dialog->setOption(QFileDialog::DontConfirmOverwrite);
     m_dialog->setSizeGripEnabled(true);
-    // The filter list shows the descriptions alone, as laid out, not Qt's patterns.
-    m_dialog->setOption(QFileDialog::HideNameFilterDetails);
     if (!nameFilters.isEmpty())
         m_dialog->setNameFilters(nameFilters);
     // Qt would add the extension to every typed name without a dot, even to an existing

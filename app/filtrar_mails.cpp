@@ -57,6 +57,10 @@ TForm1::TForm1()
     setOuterSize(*this, 547, 440);
     centreOnScreen(*this);
 
+    // The filter lists show the descriptions alone, as laid out, not Qt's patterns.
+    for (PersistentFileDialog* dialog : {&OpenDialog1, &SaveDialog1})
+        dialog->dialog().setOption(QFileDialog::HideNameFilterDetails);
+
     createMenu();
 
     auto* central = new QWidget(this);
