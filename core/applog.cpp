@@ -31,6 +31,6 @@ void AppendLog(const QString& text)
 QString shownText(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringConverter::System, decodingFlags);
-    QString text = decoder.decode(bytes);
+    const QString text = decoder.decode(bytes);
     return decoder.hasError() ? QString::fromLatin1(bytes) : text;
 }
