@@ -67,6 +67,12 @@ Taboutsoft::Taboutsoft(const QString& picturePath)
     connect(xpButton1, &TxpButton::clicked, this, guarded(this, &Taboutsoft::xpButton1Click));
 }
 
+void Taboutsoft::resizeEvent(QResizeEvent* event)
+{
+    Image2->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
 void Taboutsoft::xpButton1Click()
 {
     close();
