@@ -53,6 +53,9 @@ Tchat::Tchat(TForm1& form1)
     Label1 = place(new QLabel("Scale", this), "Label1", {632, 16, 27, 13});
     // The fallback font is wider than the laid-out one; the label grows to show its text.
     Label1->adjustSize();
+    // Names for assistive tools, for the controls that show no text of their own.
+    Chart1->setAccessibleName("Domain chart");
+    span->setAccessibleName("Scale");
 
     setTabOrder(span, Button1);
     setTabOrder(Button1, muestra);
