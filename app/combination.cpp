@@ -8,7 +8,7 @@ namespace {
 ByteSet addressesOf(const AddressList& list, qsizetype room = 0)
 {
     ByteSet addresses(list.size() + room);
-    for (const QByteArray& line : list)
+    for (const QByteArrayView line : list)
         addresses.insert(ExtractAddress(line));
     return addresses;
 }
@@ -21,7 +21,7 @@ AddressList unionOf(const AddressList& list1, const AddressList& list2,
     EvenProgress bar(list2.size(), progress);
     for (qsizetype i = 0; i < list2.size(); ++i) {
         if (seen.insert(ExtractAddress(list2[i])))
-            result.append(list2[i]);
+            result.append(list2, i);
         bar.at(i);
     }
     return result;
@@ -35,7 +35,7 @@ AddressList filterByPresence(const AddressList& list1, const AddressList& list2,
     EvenProgress bar(list1.size(), progress);
     for (qsizetype i = 0; i < list1.size(); ++i) {
         if (inList2.contains(ExtractAddress(list1[i])) == keepPresent)
-            result.append(list1[i]);
+            result.append(list1, i);
         if (!keepPresent)
             bar.at(i);
     }

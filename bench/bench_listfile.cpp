@@ -15,11 +15,17 @@ constexpr qsizetype lineCount = 1'000'000;
 AddressList namedAddresses()
 {
     SyntheticLists synthetic(1);
-    AddressList list = synthetic.addresses(lineCount, 5'000);
-    for (qsizetype i = 0; i < lineCount; i += 2)
-        list[i] = "Ann Lee " + list[i];
-    for (qsizetype i = 0; i < lineCount; i += 7)
-        list[i] = synthetic.line(400'000, 5'000);
+    const AddressList addresses = synthetic.addresses(lineCount, 5'000);
+    AddressList list;
+    list.reserve(lineCount);
+    for (qsizetype i = 0; i < lineCount; ++i) {
+        if (i % 7 == 0)
+            list.append(synthetic.line(400'000, 5'000));
+        else if (i % 2 == 0)
+            list.appendJoined({"Ann Lee ", addresses[i]});
+        else
+            list.append(addresses, i);
+    }
     return list;
 }
 
@@ -72,8 +78,8 @@ void literalWrite(const QString& path, const AddressList& list)
 {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    for (const QByteArray& line : list) {
-        file.write(line);
+    for (const QByteArrayView line : list) {
+        file.write(line.data(), line.size());
         file.write("\r\n");
     }
 }

@@ -33,5 +33,6 @@ int CompareAsciiNoCase(QByteArrayView a, QByteArrayView b)
 
 void QuickSortList(AddressList& list)
 {
-    QuickSortBy(list, [](const QByteArray& entry) { return QByteArrayView(entry); });
+    QuickSortBy(list.entriesToReorder(),
+                [](const AddressList::Entry& entry) { return entry.view(); });
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 
+#include <span>
 #include <utility>
 
 // -1, 0 or +1 for a before, equal to, or after b; only the 26 ASCII letters fold case.
@@ -114,10 +115,10 @@ void sortRange(Entry* entries, qsizetype left, qsizetype right, const TextOf& te
 
 // Sorts any list by the text `textOf(entry)` gives, moving whole entries exactly as
 // QuickSortList moves the texts themselves.
-template <typename Entry, typename TextOf> void QuickSortBy(QList<Entry>& list, TextOf textOf)
+template <typename Entry, typename TextOf> void QuickSortBy(std::span<Entry> entries, TextOf textOf)
 {
-    if (list.size() > 1)
-        abcqsort_detail::sortRange(list.data(), 0, list.size() - 1, textOf);
+    if (entries.size() > 1)
+        abcqsort_detail::sortRange(entries.data(), 0, qsizetype(entries.size()) - 1, textOf);
 }
 
 // Sorts the list in place with the middle-pivot hole-partition quicksort. Entries that

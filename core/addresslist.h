@@ -1,7 +1,138 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <QMetaType>
+
+#include <compare>
+#include <initializer_list>
+#include <iterator>
+#include <span>
+#include <utility>
 
 // An ordered list of raw text lines, exactly as read: bytes, never re-encoded.
-using AddressList = QList<QByteArray>;
+//
+// The bytes live in a few large buffers shared by reference: the contents of a file as read,
+// or chunks the list fills with the lines it makes itself. Each entry is a view into one of
+// them, so ten million lines make no ten million allocations. Copying a list, taking a part
+// of it or appending another list's entries shares the buffers and never copies the bytes;
+// a buffer lives as long as any list refers to it.
+class AddressList {
+public:
+    // Where the bytes of one entry stand; 64 bits, so lines and files of any size fit.
+    struct Entry {
+        const char* data;
+        qint64 size;
+        QByteArrayView view() const { return {data, size}; }
+    };
+
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = QByteArrayView;
+        using difference_type = qsizetype;
+        using reference = QByteArrayView;
+        using pointer = void;
+
+        const_iterator() = default;
+        explicit const_iterator(const Entry* entry)
+            : m_entry(entry)
+        {
+        }
+        QByteArrayView operator*() const { return m_entry->view(); }
+        QByteArrayView operator[](qsizetype n) const { return m_entry[n].view(); }
+        const_iterator& operator++() { return ++m_entry, *this; }
+        const_iterator operator++(int) { return const_iterator(m_entry++); }
+        const_iterator& operator--() { return --m_entry, *this; }
+        const_iterator operator--(int) { return const_iterator(m_entry--); }
+        const_iterator& operator+=(qsizetype n) { return m_entry += n, *this; }
+        const_iterator& operator-=(qsizetype n) { return m_entry -= n, *this; }
+        friend const_iterator operator+(const_iterator it, qsizetype n) { return it += n; }
+        friend const_iterator operator+(qsizetype n, const_iterator it) { return it += n; }
+        friend const_iterator operator-(const_iterator it, qsizetype n) { return it -= n; }
+        friend qsizetype operator-(const_iterator a, const_iterator b)
+        {
+            return a.m_entry - b.m_entry;
+        }
+        friend bool operator==(const_iterator a, const_iterator b) = default;
+        friend auto operator<=>(const_iterator a, const_iterator b) = default;
+
+    private:
+        const Entry* m_entry = nullptr;
+    };
+    using iterator = const_iterator;
+    using value_type = QByteArrayView;
+
+    AddressList() = default;
+    AddressList(std::initializer_list<QByteArrayView> lines);
+
+    // A list of `entries` that all point into `bytes`, which the list keeps.
+    AddressList(QByteArray bytes, QList<Entry> entries);
+
+    qsizetype size() const { return m_entries.size(); }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    QByteArrayView operator[](qsizetype i) const { return m_entries[i].view(); }
+    QByteArrayView at(qsizetype i) const { return m_entries.at(i).view(); }
+    const_iterator begin() const { return const_iterator(m_entries.constData()); }
+    const_iterator end() const { return const_iterator(m_entries.constData() + size()); }
+
+    void clear();
+    void reserve(qsizetype n) { m_entries.reserve(n); }
+
+    // Copies the bytes of `line` into a buffer of this list's own.
+    void append(QByteArrayView line);
+    // One entry made of `parts` one after another, copied as append() copies a line.
+    void appendJoined(std::initializer_list<QByteArrayView> parts);
+    // Entry i of `source`, or all of `source`, sharing the bytes.
+    void append(const AddressList& source, qsizetype i);
+    void append(const AddressList& source);
+    // Entry i becomes a copy of `line`.
+    void replace(qsizetype i, QByteArrayView line);
+
+    // `length` entries from `pos` (all the rest for -1), sharing the bytes.
+    AddressList mid(qsizetype pos, qsizetype length = -1) const;
+
+    // The entries themselves, for reordering in place: only entries of this list may be
+    // written back into it.
+    std::span<Entry> entriesToReorder();
+
+    // Line by line, byte for byte.
+    friend bool operator==(const AddressList& a, const AddressList& b);
+
+private:
+    // Room at the end of the newest own buffer for lines still to come. A copy of the list
+    // shares that buffer but must not write into it, so the room is not copied.
+    struct Room {
+        char* next = nullptr;
+        qsizetype left = 0;
+        qsizetype bufferSize = 0; // of the newest own buffer; the next one is twice as large
+
+        Room() = default;
+        Room(const Room&) {}
+        Room& operator=(const Room&) { return *this = Room(); }
+        Room(Room&& other) noexcept { *this = std::move(other); }
+        Room& operator=(Room&& other) noexcept
+        {
+            next = std::exchange(other.next, nullptr);
+            left = std::exchange(other.left, 0);
+            bufferSize = std::exchange(other.bufferSize, 0);
+            return *this;
+        }
+    };
+
+    char* roomFor(qsizetype bytes);
+    // The parts copied one after another into the list's own room.
+    Entry copied(std::initializer_list<QByteArrayView> parts);
+    void shareBuffersOf(const AddressList& source);
+
+    QList<Entry> m_entries;
+    QList<QByteArray> m_buffers;
+    // The buffer list of the last source whose buffers were taken over: while it is the
+    // same (held here, so it cannot change unseen), there is nothing to take over again.
+    QList<QByteArray> m_sharedFrom;
+    Room m_room;
+};
+
+Q_DECLARE_TYPEINFO(AddressList::Entry, Q_PRIMITIVE_TYPE);
+Q_DECLARE_METATYPE(AddressList)

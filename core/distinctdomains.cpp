@@ -11,7 +11,7 @@ AddressList distinctDomains(const AddressList& lines, const EvenProgress::Sink& 
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArrayView domain = LineDomain(lines[i]);
         if (!domain.isEmpty() && seen.insert(domain))
-            domains.append(domain.toByteArray());
+            domains.append(domain);
         bar.at(i);
     }
     return domains;

@@ -10,9 +10,12 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == '\0' || c == ' ' || c == ',' || c == '\t'; }
+bool isSeparator(char c)
+{
+    return c == '\0' || c == ' ' || c == ',' || c == '\t';
+}
 
-void checkLine(const QByteArray& line)
+void checkLine(QByteArrayView line)
 {
     const QByteArrayView address = ExtractAddress(line);
     for (const char c : address)
@@ -38,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const AddressList lines =
         parseListBytes(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    for (const QByteArray& line : lines)
+    for (const QByteArrayView line : lines)
         checkLine(line);
     // The comparison is checked through the order it gives.
     AddressList sorted = lines;

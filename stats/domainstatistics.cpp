@@ -3,20 +3,16 @@
 #include "core/abcQSort.h"
 #include "core/distinctdomains.h"
 #include "core/lineprimitives.h"
-#include "core/wholenumber.h"
 
 #include <algorithm>
 #include <limits>
 #include <numeric>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
-constexpr int minimumScale = 1;
-constexpr int maximumScale = 99;
 constexpr quint32 colourRange = 16000000;
 
 std::string_view bytesOf(QByteArrayView bytes)
@@ -38,7 +34,7 @@ DomainTally tallyDomains(const AddressList& lines)
     for (qsizetype i = 0; i < sorted.size(); ++i)
         indexOf.emplace(bytesOf(sorted[i]), i);
     std::vector<qint64> counts(size_t(sorted.size()), 0);
-    for (const QByteArray& line : lines) {
+    for (const QByteArrayView line : lines) {
         const QByteArrayView domain = LineDomain(line);
         if (!domain.isEmpty())
             ++counts[size_t(indexOf.find(bytesOf(domain))->second)];
@@ -56,7 +52,7 @@ DomainTally tallyDomains(const AddressList& lines)
     tally.domains.reserve(sorted.size());
     tally.counts.reserve(sorted.size());
     for (const qsizetype index : order) {
-        tally.domains.append(sorted[index]);
+        tally.domains.append(sorted, index);
         tally.counts.append(counts[size_t(index)]);
     }
     return tally;
@@ -70,12 +66,6 @@ int barsForScale(qsizetype domainCount, int scale)
     if (remainder > 50 || (remainder == 50 && bars % 2 != 0))
         ++bars;
     return int(std::clamp<qint64>(bars, 0, std::numeric_limits<int>::max()));
-}
-
-int scaleFromText(QStringView text)
-{
-    const std::optional<qint32> value = parseWholeNumber(text);
-    return value ? std::clamp(*value, minimumScale, maximumScale) : minimumScale;
 }
 
 QList<ChartBar> chartBars(const DomainTally& tally, qsizetype lineCount, int numberOfBars,
@@ -98,7 +88,8 @@ QList<ChartBar> chartBars(const DomainTally& tally, qsizetype lineCount, int num
     for (qsizetype i = 0; i < barCount; ++i) {
         const quint32 colour = random.draw(colourRange);
         if (i < barCount - 1)
-            bars.append({double(tally.counts[i] * 100) / lines, tally.domains[i], colour});
+            bars.append(
+                {double(tally.counts[i] * 100) / lines, tally.domains[i].toByteArray(), colour});
         else
             bars.append({rest, QByteArrayLiteral("others"), colour});
     }

@@ -35,26 +35,32 @@ bool hasSpacesInAddress(QByteArrayView line)
 CleanResult cleanLines(const AddressList& lines, const CleanTests& tests)
 {
     CleanResult result;
-    for (const QByteArray& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArrayView line = lines[i];
         const QByteArrayView address = ExtractAddress(line);
         bool kept = true;
-        const auto discard = [&](const QByteArray& logLine) {
+        const auto discard = [&](QByteArrayView label) {
             kept = false;
-            result.log.append(logLine);
+            if (label.isEmpty())
+                result.log.append(lines, i);
+            else
+                result.log.appendJoined({label, line});
         };
-        if (tests.emptyLine && line.isEmpty())
-            discard("empty");
+        if (tests.emptyLine && line.isEmpty()) {
+            kept = false;
+            result.log.append("empty");
+        }
         if (tests.withoutAtOrShort && address.indexOf('@') < 2 &&
             address.size() <= tests.shortLength)
-            discard(line);
+            discard({});
         if (tests.startsWithDigit && address.size() >= 2 && isDigit(address.front()))
-            discard("starts with #: " + line);
+            discard("starts with #: ");
         if (tests.longerThan && line.size() > tests.longLength)
-            discard(line);
+            discard({});
         if (tests.spacesInAddress && hasSpacesInAddress(line))
-            discard("With spaces: " + line);
+            discard("With spaces: ");
         if (kept)
-            result.kept.append(line);
+            result.kept.append(lines, i);
     }
     return result;
 }
@@ -73,9 +79,9 @@ DuplicateRemoval removeDuplicateAddresses(const AddressList& lines,
         const auto [found, isNew] =
             firstLineOf.try_emplace(std::string_view(address.data(), size_t(address.size())), i);
         if (isNew)
-            result.kept.append(lines[i]);
+            result.kept.append(lines, i);
         else
-            result.keptMatches.append(lines[found->second]);
+            result.keptMatches.append(lines, found->second);
         bar.at(i);
     }
     return result;

@@ -21,12 +21,12 @@ std::string_view key(QByteArrayView bytes)
 AddressList domainsToList(const AddressList& listed, const AddressList& found)
 {
     ByteSet present(listed.size() + found.size());
-    for (const QByteArray& text : listed)
+    for (const QByteArrayView text : listed)
         present.insert(text);
     AddressList added;
-    for (const QByteArray& domain : found)
-        if (!domain.isEmpty() && present.insert(domain))
-            added.append(domain);
+    for (qsizetype i = 0; i < found.size(); ++i)
+        if (!found[i].isEmpty() && present.insert(found[i]))
+            added.append(found, i);
     return added;
 }
 
@@ -36,7 +36,7 @@ AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
 {
     std::unordered_map<std::string_view, size_t> slotOf;
     slotOf.reserve(size_t(chosen.size()));
-    for (const QByteArray& domain : chosen)
+    for (const QByteArrayView domain : chosen)
         slotOf.try_emplace(key(domain), slotOf.size());
 
     std::vector<std::vector<qsizetype>> linesIn(slotOf.size());
@@ -47,9 +47,9 @@ AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
     }
 
     AddressList extracted;
-    for (const QByteArray& domain : chosen)
+    for (const QByteArrayView domain : chosen)
         for (const qsizetype i : linesIn[slotOf.at(key(domain))])
-            extracted.append(lines[i]);
+            extracted.append(lines, i);
     return extracted;
 }
 
@@ -62,9 +62,9 @@ void moveEntries(AddressList& source, AddressList& target, QList<qsizetype> rows
         while (next != rows.cend() && *next < i)
             ++next;
         if (next != rows.cend() && *next == i)
-            target.append(source[i]);
+            target.append(source, i);
         else
-            kept.append(source[i]);
+            kept.append(source, i);
     }
     source = std::move(kept);
 }

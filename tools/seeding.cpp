@@ -60,14 +60,15 @@ SeededList seedRegularly(const AddressList& lines, const QByteArray& email, qint
 {
     if (interval == 0)
         throw AppError::divisionByZero();
+    const AddressList copy{email};
     SeededList seeded;
     seeded.lines.reserve(lines.size() + lines.size() / std::abs(qint64(interval)) + 1);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i % interval == 0) {
-            seeded.lines.append(email);
+            seeded.lines.append(copy, 0);
             ++seeded.inserted;
         }
-        seeded.lines.append(lines[i]);
+        seeded.lines.append(lines, i);
     }
     return seeded;
 }
@@ -91,12 +92,17 @@ SeededList seedRandomly(const AddressList& lines, const QByteArray& email, qint3
     for (auto position = drawn.rbegin(); position != drawn.rend(); ++position)
         isCopy[size_t(freeSlots.take(qsizetype(*position)))] = true;
 
+    const AddressList copy{email};
     SeededList seeded;
     seeded.inserted = qsizetype(drawn.size());
     seeded.lines.reserve(size);
     qsizetype next = 0;
-    for (const bool copy : isCopy)
-        seeded.lines.append(copy ? email : lines[next++]);
+    for (const bool isEmail : isCopy) {
+        if (isEmail)
+            seeded.lines.append(copy, 0);
+        else
+            seeded.lines.append(lines, next++);
+    }
     return seeded;
 }
 

@@ -3,12 +3,10 @@
 #include "core/abcQSort.h"
 #include "core/lineprimitives.h"
 
-namespace {
+#include <numeric>
+#include <vector>
 
-struct KeyedLine {
-    QByteArray composite;
-    QByteArray line;
-};
+namespace {
 
 QByteArrayView sortKeyOf(QByteArrayView line, SortKey key)
 {
@@ -18,28 +16,21 @@ QByteArrayView sortKeyOf(QByteArrayView line, SortKey key)
 
 } // namespace
 
-QByteArray compositeLine(const QByteArray& line, SortKey key)
-{
-    const QByteArrayView sortKey = sortKeyOf(line, key);
-    QByteArray composite;
-    composite.reserve(sortKey.size() + compositeMarker.size() + line.size());
-    composite.append(sortKey).append(compositeMarker).append(line);
-    return composite;
-}
-
 KeyedSort sortByKey(const AddressList& lines, SortKey key)
 {
-    QList<KeyedLine> keyed;
-    keyed.reserve(lines.size());
-    for (const QByteArray& line : lines)
-        keyed.append({compositeLine(line, key), line});
-    QuickSortBy(keyed, [](const KeyedLine& entry) { return QByteArrayView(entry.composite); });
+    AddressList composites;
+    composites.reserve(lines.size());
+    for (const QByteArrayView line : lines)
+        composites.appendJoined({sortKeyOf(line, key), compositeMarker, line});
+    std::vector<qsizetype> order(size_t(lines.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    QuickSortBy(std::span(order), [&](qsizetype i) { return composites[i]; });
     KeyedSort sorted;
-    sorted.composites.reserve(keyed.size());
-    sorted.lines.reserve(keyed.size());
-    for (KeyedLine& entry : keyed) {
-        sorted.composites.append(std::move(entry.composite));
-        sorted.lines.append(std::move(entry.line));
+    sorted.composites.reserve(lines.size());
+    sorted.lines.reserve(lines.size());
+    for (const qsizetype i : order) {
+        sorted.composites.append(composites, i);
+        sorted.lines.append(lines, i);
     }
     return sorted;
 }

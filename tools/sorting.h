@@ -9,9 +9,6 @@ enum class SortKey { Address, Domain };
 // Joins a line's sort key to the line itself.
 inline constexpr QByteArrayView compositeMarker = "___;;__";
 
-// key + marker + line, the key being the line's address or the domain of that address.
-QByteArray compositeLine(const QByteArray& line, SortKey key);
-
 struct KeyedSort {
     AddressList composites; // the composite lines, sorted
     AddressList lines;      // the line each sorted composite line was built from

@@ -40,7 +40,7 @@ if [[ -z $display ]]; then
     exit 77
 fi
 export DISPLAY=":$display"
-for tool in xdotool xwininfo /usr/bin/import; do
+for tool in xdotool xwininfo xprop /usr/bin/import; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 
@@ -138,9 +138,21 @@ xdo key Return
 answer_dialog '^Open$' "$in/seedme.txt"
 wait_for "the seeded list" test -f "$out/seeded.txt"
 
-# File > Save output file stores the seed's result again; File > Exit ends the program.
+# File > Save output file stores the seed's result again.
 menu_item 0 1
 answer_dialog '^Save As$' "$out/saved-again.txt"
+
+# The sort, domain filter and statistics windows show no title, not even the program's name.
+untitled() { for id in $(xdotool search --onlyvisible --class quillmere); do [[ -z $(xdotool getwindowname "$id") ]] &&
+    xwininfo -id "$id" | grep -q 'Override Redirect State: no' && echo "$id"; done; }
+menu_item 1 4 # Edit List > Sort list
+menu_item 1 2 # Edit List > Filter by domains
+menu_item 2 0 # Window > Show statistics of domains
+wait_for "three windows without a caption" eval '(($(untitled | wc -l) == 3))'
+titles=$(for id in $(untitled); do xprop -id "$id" _NET_WM_NAME WM_NAME; done)
+! grep -v ' = $' <<<"$titles" || fail "a window without a caption has a title: $titles"
+
+# File > Exit ends the program.
 menu_item 0 2
 timeout "$step_limit" tail --pid="$app_pid" -f /dev/null || fail "the program did not end after Exit"
 status=0

@@ -11,7 +11,7 @@ struct LiteralCombination {
     AddressList result;
     std::vector<int> progress;
 
-    static bool sameAddress(const QByteArray& a, const QByteArray& b)
+    static bool sameAddress(QByteArrayView a, QByteArrayView b)
     {
         return ExtractAddress(a) == ExtractAddress(b);
     }
@@ -32,7 +32,7 @@ struct LiteralCombination {
             result = list1;
             for (qsizetype i = 0; i < n2; ++i) {
                 bool found = false;
-                for (const QByteArray& kept : result)
+                for (const QByteArrayView kept : result)
                     if (sameAddress(kept, list2[i]))
                         found = true;
                 if (!found)
@@ -44,7 +44,7 @@ struct LiteralCombination {
         case Combination::Intersection:
             for (qsizetype i = 0; i < n1; ++i) {
                 bool found = false;
-                for (const QByteArray& other : list2)
+                for (const QByteArrayView other : list2)
                     if (sameAddress(list1[i], other))
                         found = true;
                 if (found == (operation == Combination::Intersection))

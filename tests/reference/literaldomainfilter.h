@@ -11,13 +11,13 @@ namespace literal {
 inline AddressList distinctDomains(const AddressList& lines)
 {
     AddressList found;
-    for (const QByteArray& line : lines) {
+    for (const QByteArrayView line : lines) {
         const QByteArrayView domain = LineDomain(line);
         bool present = false;
         for (qsizetype k = 0; k < found.size() && !present; ++k)
             present = found[k] == domain;
         if (!domain.isEmpty() && !present)
-            found.append(domain.toByteArray());
+            found.append(domain);
     }
     return found;
 }
@@ -25,7 +25,7 @@ inline AddressList distinctDomains(const AddressList& lines)
 // Every found domain searched for in the list view's items before it is appended.
 inline AddressList listedAfterLoad(AddressList listed, const AddressList& found)
 {
-    for (const QByteArray& domain : found) {
+    for (const QByteArrayView domain : found) {
         bool present = false;
         for (qsizetype k = 0; k < listed.size() && !present; ++k)
             present = listed[k] == domain;
@@ -39,8 +39,8 @@ inline AddressList listedAfterLoad(AddressList listed, const AddressList& found)
 inline AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
 {
     AddressList extracted;
-    for (const QByteArray& domain : chosen)
-        for (const QByteArray& line : lines)
+    for (const QByteArrayView domain : chosen)
+        for (const QByteArrayView line : lines)
             if (LineDomain(line) == domain)
                 extracted.append(line);
     return extracted;

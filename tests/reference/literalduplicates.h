@@ -19,7 +19,7 @@ inline DuplicateRemoval removeDuplicateAddresses(const AddressList& lines)
     for (int i = 0; i < n; ++i) {
         const QByteArrayView address = ExtractAddress(lines[i]);
         bool found = false;
-        for (const QByteArray& kept : result.kept) {
+        for (const QByteArrayView kept : result.kept) {
             if (ExtractAddress(kept) == address) {
                 result.keptMatches.append(kept);
                 found = true;

@@ -29,8 +29,8 @@ inline QByteArray stripComposite(const QByteArray& composite, bool byDomain)
 inline AddressList sortedComposites(const AddressList& lines, bool byDomain)
 {
     AddressList composites;
-    for (const QByteArray& line : lines)
-        composites.append(sortKey(line, byDomain) + "___;;__" + line);
+    for (const QByteArrayView line : lines)
+        composites.append(sortKey(line.toByteArray(), byDomain) + "___;;__" + line.toByteArray());
     quickSortList(composites);
     return composites;
 }

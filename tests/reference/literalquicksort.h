@@ -29,7 +29,7 @@ inline int compareAsciiNoCase(const QByteArray& a, const QByteArray& b)
 }
 
 // Recurses exactly as written; callers keep runs of equal entries short enough for the stack.
-inline void quickSortRange(AddressList& list, qsizetype left, qsizetype right)
+inline void quickSortRange(QList<QByteArray>& list, qsizetype left, qsizetype right)
 {
     if (left >= right)
         return;
@@ -58,7 +58,13 @@ inline void quickSortRange(AddressList& list, qsizetype left, qsizetype right)
 
 inline void quickSortList(AddressList& list)
 {
-    quickSortRange(list, 0, list.size() - 1);
+    QList<QByteArray> entries;
+    for (const QByteArrayView entry : list)
+        entries.append(entry.toByteArray());
+    quickSortRange(entries, 0, entries.size() - 1);
+    list.clear();
+    for (const QByteArray& entry : entries)
+        list.append(entry);
 }
 
 } // namespace literal

@@ -22,11 +22,16 @@ inline AddressList seedRegularly(const AddressList& lines, const QByteArray& ema
 inline AddressList seedRandomly(const AddressList& lines, const QByteArray& email, qint32 interval,
                                 RandomGenerator& random)
 {
-    AddressList out = lines;
+    QList<QByteArray> out;
+    for (const QByteArrayView line : lines)
+        out.append(line.toByteArray());
     const qsizetype copies = lines.size() / interval;
     for (qsizetype j = 1; j <= copies; ++j)
         out.insert(random.draw(quint32(j * interval)), email);
-    return out;
+    AddressList seeded;
+    for (const QByteArray& line : out)
+        seeded.append(line);
+    return seeded;
 }
 
 } // namespace reference
