@@ -7,19 +7,12 @@
 #include <queue>
 
 // Answers the program's file dialogs in order, without a modal loop: each answer is a path
-// to choose, or a cancel. Records which dialogs were asked, with their filters.
+// to choose, or a cancel.
 class DialogScript {
 public:
-    struct Asked {
-        QString dialogName;
-        QStringList nameFilters;
-        QString defaultSuffix;
-    };
-
     DialogScript()
     {
-        setFileDialogRunner([this](QFileDialog& dialog) -> std::optional<QString> {
-            m_asked.append({dialog.objectName(), dialog.nameFilters(), dialog.defaultSuffix()});
+        setFileDialogRunner([this](QFileDialog&) -> std::optional<QString> {
             if (m_answers.empty()) {
                 QTest::qFail("a file dialog that was not expected", __FILE__, __LINE__);
                 return std::nullopt;
@@ -39,11 +32,8 @@ public:
         return *this;
     }
     DialogScript& cancel() { return choose(QString()); } // a null answer cancels
-
-    const QList<Asked>& asked() const { return m_asked; }
     qsizetype pending() const { return qsizetype(m_answers.size()); }
 
 private:
     std::queue<QString> m_answers;
-    QList<Asked> m_asked;
 };
