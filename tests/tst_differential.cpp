@@ -20,14 +20,10 @@
 
 namespace {
 
-// The bar positions of a loop over n lines: each even percentage once, in order.
-QList<int> evenPercents(qsizetype n)
+// The bar positions the literal loops show over `lines`: every even percentage once, in order.
+std::vector<int> literalProgress(const AddressList& lines)
 {
-    QList<int> shown;
-    for (qsizetype i = 0; i < n; ++i)
-        if (const int p = int(i * 100 / n); p % 2 == 0 && (shown.isEmpty() || shown.last() != p))
-            shown.append(p);
-    return shown;
+    return LiteralCombination(Combination::Difference, lines, {}).progress;
 }
 
 } // namespace
@@ -70,12 +66,12 @@ void TestDifferential::duplicates()
         for (int round = 0; round < 10; ++round) {
             const AddressList input = lists.mixed(lists.pick(count) + 2, distinct, 7);
             const literal::DuplicateRemoval expected = literal::removeDuplicateAddresses(input);
-            QList<int> bar;
+            std::vector<int> bar;
             const DuplicateRemoval result =
-                removeDuplicateAddresses(input, [&bar](int p) { bar.append(p); });
+                removeDuplicateAddresses(input, [&bar](int p) { bar.push_back(p); });
             QCOMPARE(result.kept, expected.kept);
             QCOMPARE(result.keptMatches, expected.keptMatches);
-            QCOMPARE(bar, evenPercents(input.size()));
+            QCOMPARE(bar, literalProgress(input));
         }
 }
 
@@ -114,10 +110,10 @@ void TestDifferential::domainFilter()
             for (const QByteArrayView line : lists.mixed(30, 30, domains))
                 listed.append(LineDomain(line));
 
-            QList<int> bar;
-            AddressList found = distinctDomains(input, [&bar](int p) { bar.append(p); });
+            std::vector<int> bar;
+            AddressList found = distinctDomains(input, [&bar](int p) { bar.push_back(p); });
             QCOMPARE(found, literal::distinctDomains(input));
-            QCOMPARE(bar, evenPercents(input.size()));
+            QCOMPARE(bar, literalProgress(input));
             QuickSortList(found);
             AddressList extended = listed;
             extended.append(domainsToList(listed, found));

@@ -13,6 +13,7 @@
 #include "support/testfiles.h"
 #include "tools/splitting.h"
 
+#include <QDesktopServices>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -38,13 +39,15 @@ QStringList filesBelow(const QString& folder)
     return files;
 }
 
-QList<QStringList> table(const QString& name)
+// One row of cases per line of a table, its tab-separated fields in the column "row".
+void addRows(const QString& name)
 {
-    QList<QStringList> rows;
+    QTest::addColumn<QStringList>("row");
     for (const QString& line : textLines(QUILLMERE_TEST_DATA "/" + name))
         if (!line.isEmpty() && !line.startsWith('#'))
-            rows.append(line.split('\t'));
-    return rows;
+            QTest::addRow("%s %s", qPrintable(line.section('\t', 0, 0)),
+                          qPrintable(line.section('\t', 1, 1)))
+                << line.split('\t');
 }
 
 QObject* controlOf(const QString& window, const QString& name)
@@ -90,6 +93,13 @@ QString fact(QObject& control, const QString& key, const QString& section = {})
         const QString picture = QString("images/%1.png").arg(section);
         const bool shown =
             text.contains("src=\"" + picture) && !QImage(docFolder + picture).isNull();
+        static const QRegularExpression outside(R"((src|href)="(\w+:|//))"),
+            link(R"(href="#([^"]+))");
+        for (const QRegularExpressionMatch& to : link.globalMatch(manual()))
+            if (!manual().contains("id=\"" + to.captured(1) + '"'))
+                return "a link to no section: " + to.captured(1);
+        if (manual().contains(outside))
+            return "a reference outside the manual's folder";
         return text.trimmed().startsWith("<h2>") && shown ? section : "no section";
     }
     return control.property(qPrintable(key)).toString();
@@ -165,7 +175,15 @@ QByteArray ruleResult(const QByteArray& rule, const QByteArray& a, const QByteAr
 class TestGolden : public QObject {
     Q_OBJECT
 
+public slots:
+    // What the program asks the desktop to open becomes the main window's "opened" fact.
+    void openUrl(const QUrl& url)
+    {
+        windowOfClass("TForm1")->setProperty("opened", url.fileName());
+    }
+
 private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler("file", this, "openUrl"); }
     void session_data();
     void session();
     void control_data();
@@ -206,7 +224,9 @@ void TestGolden::session()
         const QString value = line.mid(name.size() + 2);
         if (name == "dialogs") {
             for (const QString& answer : value.split(", "))
-                answer == "cancel" ? dialogs.cancel() : dialogs.choose(answer);
+                answer == "cancel" ? dialogs.cancel()
+                : answer == "keep" ? dialogs.keep()
+                                   : dialogs.choose(answer);
         } else if (name == "menu") {
             chooseMenuItem(windows.form1, value);
         } else if (name == "window") {
@@ -219,11 +239,7 @@ void TestGolden::session()
     }
 
     QCOMPARE(logLines(windows.form1), textLines(folder + "/log"));
-    QStringList shown;
-    for (const MessageBoxWatcher::Box& box : boxes.boxes())
-        shown.append(box.caption + (box.icon == QMessageBox::Critical ? " (stop): " : ": ") +
-                     box.text);
-    QCOMPARE(shown, textLines(folder + "/boxes"));
+    QCOMPARE(boxes.shown(), textLines(folder + "/boxes"));
     for (const QString& line : textLines(folder + "/state")) {
         const QStringList key = line.section(": ", 0, 0).split('.');
         QObject* control = controlOf(key.first(), key.size() == 3 ? key[1] : "");
@@ -242,9 +258,7 @@ void TestGolden::session()
 
 void TestGolden::control_data()
 {
-    QTest::addColumn<QStringList>("row");
-    for (const QStringList& row : table("controls.tsv"))
-        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+    addRows("controls.tsv");
 }
 
 // A window as it starts, with three lines loaded; a control once its window shows.
@@ -272,9 +286,7 @@ void TestGolden::control()
 
 void TestGolden::primitive_data()
 {
-    QTest::addColumn<QStringList>("row");
-    for (const QStringList& row : table("primitives.tsv"))
-        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+    addRows("primitives.tsv");
 }
 
 void TestGolden::primitive()

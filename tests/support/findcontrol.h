@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-// A window's control by its name; a missing control ends the test run at once, since
-// every later step would only fail less clearly.
+// A window's control by its name; a missing one ends the run, as later steps would fail less
+// clearly.
 template <typename Control> Control* findControl(const QObject& window, const QString& name)
 {
     auto* found = window.findChild<Control*>(name);
