@@ -3,7 +3,6 @@
 #include "core/abcQSort.h"
 #include "core/lineprimitives.h"
 
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -22,15 +21,17 @@ KeyedSort sortByKey(const AddressList& lines, SortKey key)
     composites.reserve(lines.size());
     for (const QByteArrayView line : lines)
         composites.appendJoined({sortKeyOf(line, key), compositeMarker, line});
-    std::vector<qsizetype> order(size_t(lines.size()));
-    std::iota(order.begin(), order.end(), qsizetype(0));
-    QuickSortBy(std::span(order), [&](qsizetype i) { return composites[i]; });
+    std::vector<SortItem<qsizetype>> items;
+    items.reserve(size_t(composites.size()));
+    for (qsizetype i = 0; i < composites.size(); ++i)
+        items.push_back(sortItem(composites[i], i));
+    QuickSortItems(std::span(items));
     KeyedSort sorted;
     sorted.composites.reserve(lines.size());
     sorted.lines.reserve(lines.size());
-    for (const qsizetype i : order) {
-        sorted.composites.append(composites, i);
-        sorted.lines.append(lines, i);
+    for (const SortItem<qsizetype>& item : items) {
+        sorted.composites.append(composites, item.payload);
+        sorted.lines.append(lines, item.payload);
     }
     return sorted;
 }
