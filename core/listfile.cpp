@@ -17,26 +17,44 @@
 
 namespace {
 
-// Calls lineBreakAt(p) for every CR or LF at position p of `bytes`, in order.
-template <typename LineBreakAt>
-void forEachLineBreak(const char* bytes, qsizetype size, const LineBreakAt& lineBreakAt)
+// Calls entry(begin, end) for every entry of `bytes` that a line break ends, in order.
+template <typename Entry>
+qsizetype forEachEntry(const char* bytes, qsizetype size, const Entry& entry)
 {
+    qsizetype lineStart = 0;
     qsizetype block = 0;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: a mask of the breaks among them, visited bit by bit.
+    // Sixteen bytes at a time, as masks of their CRs and LFs: every CR ends an entry, and so
+    // does every LF that does not follow a CR. The next entry starts after the break, or
+    // after the LF of a CR LF.
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
-    for (; block + 16 <= size; block += 16) {
+    bool afterCr = false;
+    for (; block + 16 < size; block += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + block));
-        unsigned breaks = unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf))));
-        for (; breaks != 0; breaks &= breaks - 1)
-            lineBreakAt(block + std::countr_zero(breaks));
+        const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, cr)));
+        const unsigned lfs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lf)));
+        const unsigned crLfs = crs & ((lfs >> 1) | (bytes[block + 16] == '\n' ? 0x8000u : 0));
+        unsigned ends = crs | (lfs & ~((crs << 1) | unsigned(afterCr)));
+        for (; ends != 0; ends &= ends - 1) {
+            const int bit = std::countr_zero(ends);
+            entry(lineStart, block + bit);
+            lineStart = block + bit + 1 + ((crLfs >> bit) & 1);
+        }
+        afterCr = (crs >> 15) != 0;
     }
+    if (afterCr && bytes[block] == '\n')
+        ++block; // the LF of a CR LF whose CR ended the last block: the entry was cut there
 #endif
-    for (qsizetype p = block; p < size; ++p)
-        if (bytes[p] == '\r' || bytes[p] == '\n')
-            lineBreakAt(p);
+    for (qsizetype p = block; p < size; ++p) {
+        if (bytes[p] != '\r' && bytes[p] != '\n')
+            continue;
+        entry(lineStart, p);
+        if (bytes[p] == '\r' && p + 1 < size && bytes[p + 1] == '\n')
+            ++p;
+        lineStart = p + 1;
+    }
+    return lineStart;
 }
 
 // Cuts `bytes` into entries that are views into it; the list keeps `bytes`, no line is copied.
@@ -46,18 +64,11 @@ AddressList linesOf(QByteArray bytes)
     const qsizetype size = bytes.size();
     QList<AddressList::Entry> entries;
     entries.reserve(size / 32 + 1); // about a line's length; the list grows past it if need be
-    qsizetype lineStart = 0;
-    qsizetype lastCr = -2;
-    forEachLineBreak(begin, size, [&](qsizetype p) {
-        const bool cr = begin[p] == '\r';
-        if (cr || p != lastCr + 1) // the LF of a CR LF ends no entry of its own
-            entries.append({begin + lineStart, p - lineStart});
-        lineStart = p + 1;
-        if (cr)
-            lastCr = p;
+    const qsizetype rest = forEachEntry(begin, size, [&](qsizetype start, qsizetype end) {
+        entries.append({begin + start, end - start});
     });
-    if (lineStart < size)
-        entries.append({begin + lineStart, size - lineStart});
+    if (rest < size)
+        entries.append({begin + rest, size - rest});
     return AddressList(std::move(bytes), std::move(entries));
 }
 

@@ -17,21 +17,21 @@ QByteArrayView sortKeyOf(QByteArrayView line, SortKey key)
 
 KeyedSort sortByKey(const AddressList& lines, SortKey key)
 {
-    AddressList composites;
-    composites.reserve(lines.size());
-    for (const QByteArrayView line : lines)
-        composites.appendJoined({sortKeyOf(line, key), compositeMarker, line});
-    std::vector<SortItem<qsizetype>> items;
-    items.reserve(size_t(composites.size()));
-    for (qsizetype i = 0; i < composites.size(); ++i)
-        items.push_back(sortItem(composites[i], i));
-    QuickSortItems(std::span(items));
-    KeyedSort sorted;
+    KeyedSort sorted{{}, lines};
     sorted.composites.reserve(lines.size());
-    sorted.lines.reserve(lines.size());
-    for (const SortItem<qsizetype>& item : items) {
-        sorted.composites.append(composites, item.payload);
-        sorted.lines.append(lines, item.payload);
+    for (const QByteArrayView line : lines)
+        sorted.composites.appendJoined({sortKeyOf(line, key), compositeMarker, line});
+    std::vector<SortItem<QByteArrayView>> items;
+    items.reserve(size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        items.push_back(sortItem(sorted.composites[i], lines[i]));
+    QuickSortItems(std::span(items));
+    // Both lists are put in the sorted order in place: each holds the entries it held.
+    const std::span<AddressList::Entry> composites = sorted.composites.entriesToReorder();
+    const std::span<AddressList::Entry> ordered = sorted.lines.entriesToReorder();
+    for (size_t k = 0; k < items.size(); ++k) {
+        composites[k] = {items[k].text.data(), items[k].text.size()};
+        ordered[k] = {items[k].payload.data(), items[k].payload.size()};
     }
     return sorted;
 }
