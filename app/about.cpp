@@ -51,6 +51,10 @@ Taboutsoft::Taboutsoft(const QString& picturePath)
     if (const QImage picture = loadJpeg(picturePath); !picture.isNull())
         Image1->setPixmap(QPixmap::fromImage(picture));
 
+    // Names for assistive tools: the pictures show no text of their own.
+    Image2->setAccessibleName(QStringLiteral("Background"));
+    Image1->setAccessibleName(QStringLiteral("Quillmere picture"));
+
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 12, 273, 20);
     Label1->setFont(designFont(8, true));
@@ -61,6 +65,12 @@ Taboutsoft::Taboutsoft(const QString& picturePath)
     xpButton1->setFont(designFont(8));
     xpButton1->setText(QStringLiteral("OK"));
     connect(xpButton1, &TxpButton::clicked, this, guarded(this, &Taboutsoft::xpButton1Click));
+}
+
+void Taboutsoft::resizeEvent(QResizeEvent* event)
+{
+    Image2->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }
 
 void Taboutsoft::xpButton1Click()

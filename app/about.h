@@ -19,6 +19,10 @@ public:
 
     void xpButton1Click();
 
+protected:
+    // The background follows the window's size: it always fills the client area.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLabel* Image2;
     QLabel* Image1;

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFileInfo>
 
 namespace {
 
@@ -57,7 +58,12 @@ PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objec
     m_dialog->setSizeGripEnabled(true);
     if (!nameFilters.isEmpty())
         m_dialog->setNameFilters(nameFilters);
-    m_dialog->setDefaultSuffix(defaultSuffix);
+    // Qt would add the extension to every typed name without a dot, even to an existing
+    // file such as "emails"; the open dialog adds it itself, only where needed.
+    if (mode == QFileDialog::AcceptOpen)
+        m_openSuffix = defaultSuffix;
+    else
+        m_dialog->setDefaultSuffix(defaultSuffix);
 }
 
 bool PersistentFileDialog::execute()
@@ -67,6 +73,14 @@ bool PersistentFileDialog::execute()
     const std::optional<QString> chosen = runFileDialog(*m_dialog);
     if (!chosen)
         return false;
-    m_fileName = *chosen;
+    m_fileName = withOpenSuffix(*chosen);
     return true;
+}
+
+QString PersistentFileDialog::withOpenSuffix(const QString& chosen) const
+{
+    const QFileInfo file(chosen);
+    if (m_openSuffix.isEmpty() || file.exists() || file.fileName().contains('.'))
+        return chosen;
+    return chosen + '.' + m_openSuffix;
 }

@@ -20,12 +20,17 @@ public:
                          const QStringList& nameFilters, const QString& defaultSuffix,
                          const QString& initialFileName = {});
 
-    // True when the user confirmed; fileName() then is the full path chosen.
+    // True when the user confirmed; fileName() then is the full path chosen. An open
+    // dialog takes a typed name that exists as it stands, and adds the default extension
+    // to a name without one that does not.
     bool execute();
     QString fileName() const { return m_fileName; }
     QFileDialog& dialog() { return *m_dialog; }
 
 private:
+    QString withOpenSuffix(const QString& chosen) const;
+
     QFileDialog* m_dialog;
     QString m_fileName;
+    QString m_openSuffix;
 };

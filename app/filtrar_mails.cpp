@@ -19,13 +19,31 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
-const QStringList openFilters = {"txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
-const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*.*)"};
+// "*.*" means every file, names without a dot too; Qt's own "*.*" pattern would hide them.
+const QStringList openFilters = {"txt (*.txt)", "*.csv (*.csv)", "*.* (*)"};
+const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*)"};
+
+// Marks the first line of a pane whose only line is an empty one: Qt's append puts the
+// next line into an empty document's first block, where it would take that line's place.
+constexpr int emptyFirstLine = 1;
+
+void appendLine(QPlainTextEdit& pane, const QString& text)
+{
+    QTextDocument& document = *pane.document();
+    const bool belowEmptyLine =
+        document.isEmpty() && document.firstBlock().userState() == emptyFirstLine;
+    pane.appendPlainText(text);
+    if (belowEmptyLine)
+        QTextCursor(&document).insertBlock();
+    document.firstBlock().setUserState(document.isEmpty() ? emptyFirstLine : -1);
+}
 
 } // namespace
 
@@ -38,6 +56,10 @@ TForm1::TForm1()
     setFont(designFont());
     setOuterSize(*this, 547, 440);
     centreOnScreen(*this);
+
+    // The filter lists show the descriptions alone, as laid out, not Qt's patterns.
+    for (PersistentFileDialog* dialog : {&OpenDialog1, &SaveDialog1})
+        dialog->dialog().setOption(QFileDialog::HideNameFilterDetails);
 
     createMenu();
 
@@ -58,6 +80,7 @@ TForm1::TForm1()
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setAccessibleName("Log");
     column->addWidget(Memo1, 1);
 
     ProgressBar1 = new QProgressBar(central);
@@ -66,9 +89,10 @@ TForm1::TForm1()
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setFixedHeight(16);
+    ProgressBar1->setAccessibleName("Progress");
     column->addWidget(ProgressBar1);
 
-    setLogSink([this](const QString& text) { Memo1->appendPlainText(text); });
+    setLogSink([this](const QString& text) { appendLine(*Memo1, text); });
 }
 
 TForm1::~TForm1()
@@ -90,21 +114,22 @@ void TForm1::createMenu()
 
     QMenu* edit = MainMenu1->addMenu("Edit List");
     edit->setObjectName("EditList1");
-    addShowCommand(edit, "Split1", "Split", &ToolWindows::split);
-    addShowCommand(edit, "Seedmyemail1", "Seed with my email", &ToolWindows::seed);
-    addShowCommand(edit, "Separebydomains1", "Filter by domains", &ToolWindows::filter);
-    addShowCommand(edit, "Deleteemptylines1", "Clean emails/duplicated", &ToolWindows::clean);
-    addShowCommand(edit, "Orderbydomains1", "Sort list", &ToolWindows::sort);
+    addMenuCommand(edit, "Split1", "Split", &TForm1::Split1Click);
+    addMenuCommand(edit, "Seedmyemail1", "Seed with my email", &TForm1::Seedmyemail1Click);
+    addMenuCommand(edit, "Separebydomains1", "Filter by domains", &TForm1::Separebydomains1Click);
+    addMenuCommand(edit, "Deleteemptylines1", "Clean emails/duplicated",
+                   &TForm1::Deleteemptylines1Click);
+    addMenuCommand(edit, "Orderbydomains1", "Sort list", &TForm1::Orderbydomains1Click);
 
     QMenu* window = MainMenu1->addMenu("Window");
     window->setObjectName("Window1");
-    addShowCommand(window, "Showstatisticsofdomains1", "Show statistics of domains",
-                   &ToolWindows::statistics);
+    addMenuCommand(window, "Showstatisticsofdomains1", "Show statistics of domains",
+                   &TForm1::Showstatisticsofdomains1Click);
 
     QMenu* help = MainMenu1->addMenu("Help");
     help->setObjectName("Help1");
     addMenuCommand(help, "Manual1", "Manual", &TForm1::Manual1Click);
-    addShowCommand(help, "About1", "About", &ToolWindows::about);
+    addMenuCommand(help, "About1", "About", &TForm1::About1Click);
     addMenuCommand(help, "Home1", "Home", &TForm1::Home1Click);
 }
 
@@ -116,18 +141,13 @@ void TForm1::addMenuCommand(QMenu* menu, const QString& name, const QString& cap
     connect(action, &QAction::triggered, this, guarded(this, handler));
 }
 
-void TForm1::addShowCommand(QMenu* menu, const QString& name, const QString& caption,
-                            QWidget* ToolWindows::*window)
+void TForm1::showTool(QWidget* window)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, window] {
-        if (QWidget* tool = m_tools.*window) {
-            tool->show();
-            tool->raise();
-            tool->activateWindow();
-        }
-    });
+    if (window) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void TForm1::createOperationsPanel()

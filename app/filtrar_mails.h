@@ -51,6 +51,13 @@ public:
     void Exit1Click();
     void Manual1Click();
     void Home1Click();
+    void Split1Click() { showTool(m_tools.split); }
+    void Seedmyemail1Click() { showTool(m_tools.seed); }
+    void Separebydomains1Click() { showTool(m_tools.filter); }
+    void Deleteemptylines1Click() { showTool(m_tools.clean); }
+    void Orderbydomains1Click() { showTool(m_tools.sort); }
+    void Showstatisticsofdomains1Click() { showTool(m_tools.statistics); }
+    void About1Click() { showTool(m_tools.about); }
 
     // The operations panel.
     void Button1Click();
@@ -65,8 +72,8 @@ private:
     void createOperationsPanel();
     void addMenuCommand(QMenu* menu, const QString& name, const QString& caption,
                         void (TForm1::*handler)());
-    void addShowCommand(QMenu* menu, const QString& name, const QString& caption,
-                        QWidget* ToolWindows::*window);
+    // Shows a tool window non-modally and brings it to the front.
+    static void showTool(QWidget* window);
     void setProgress(int percent);
 
     ToolWindows m_tools;

@@ -10,9 +10,3 @@ AcceleratedCaption splitCaption(const QString& caption)
     const int accelerator = marker < shown.size() ? int(marker) : -1;
     return {shown, accelerator};
 }
-
-bool isAccelerator(const QString& caption, QChar typed)
-{
-    const AcceleratedCaption split = splitCaption(caption);
-    return split.hasAccelerator() && split.acceleratorChar().toCaseFolded() == typed.toCaseFolded();
-}

@@ -16,6 +16,3 @@ struct AcceleratedCaption {
 };
 
 AcceleratedCaption splitCaption(const QString& caption);
-
-// True when typed is the caption's accelerator character, letter case ignored.
-bool isAccelerator(const QString& caption, QChar typed);

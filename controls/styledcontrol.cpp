@@ -2,11 +2,13 @@
 
 #include "controls/accelerator.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
+#include <QWindow>
 
 namespace {
 
@@ -19,12 +21,39 @@ QKeySequence acceleratorSequence(const QString& caption)
     return QKeySequence(QKeyCombination(Qt::AltModifier, key));
 }
 
+// Qt moves the focus on a press of any mouse button, to the control or else (when it is
+// disabled) to the nearest container that takes it, before the control sees the press. A
+// press the control ignores (right, middle, any while disabled) must leave the focus where
+// it is, so it is stopped on its way from the platform to the control's window.
+class OtherButtonPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWindowType() || (event->type() != QEvent::MouseButtonPress &&
+                                         event->type() != QEvent::MouseButtonDblClick))
+            return false;
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        const QWidget* under = QApplication::widgetAt(mouse->globalPosition().toPoint());
+        return qobject_cast<const StyledControl*>(under) &&
+               under->window()->windowHandle() == static_cast<QWindow*>(watched) &&
+               (mouse->button() != Qt::LeftButton || !under->isEnabled());
+    }
+};
+
 } // namespace
 
 StyledControl::StyledControl(QWidget* parent)
     : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    static QPointer<OtherButtonPresses> otherButtonPresses;
+    if (!otherButtonPresses) {
+        otherButtonPresses = new OtherButtonPresses(qApp);
+        qApp->installEventFilter(otherButtonPresses);
+    }
 }
 
 void StyledControl::setText(const QString& caption)

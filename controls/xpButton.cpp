@@ -3,6 +3,7 @@
 #include "controls/XPGraphUtil.h"
 #include "controls/accelerator.h"
 #include "controls/ownfont.h"
+#include "controls/roundrect.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -21,16 +22,6 @@ const QColor hotFrame(248, 179, 48);
 const QColor disabledFill(241, 241, 237);
 const QColor disabledFrame(196, 195, 191);
 const QColor disabledText(161, 161, 146);
-
-// An outline or fill of (left, top, right, bottom) with corners rounded by an ellipse of
-// the given size; right and bottom are excluded.
-void roundRect(QPainter& canvas, const QRect& r, int ellipseWidth, int ellipseHeight,
-               const QColor& outline, const QColor& fill = QColor())
-{
-    canvas.setPen(outline);
-    canvas.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
-    canvas.drawRoundedRect(r.adjusted(0, 0, -1, -1), ellipseWidth / 2.0, ellipseHeight / 2.0);
-}
 
 } // namespace
 
@@ -133,12 +124,12 @@ void TxpButton::paintEvent(QPaintEvent*)
     const QRect textClip = edgeRect(4, 4, w - 4, h - 4);
 
     if (!isEnabled()) {
-        roundRect(canvas, edgeRect(0, 0, w, h), 3, 3, outerFill, disabledFill);
+        drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, disabledFill);
         const QColor buttonFace = palette().color(QPalette::Button);
         canvas.setPen(buttonFace);
         canvas.drawPoints(
             QPolygon({QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(0, h - 1)}));
-        roundRect(canvas, edgeRect(1, 1, w - 1, h - 1), 5, 5, disabledFrame);
+        drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), disabledFrame);
         const QPoint textAt((w - textWidth) / 2, (h - textHeight) / 2);
         drawCaptionText(canvas, metrics, caption, textAt, textClip, disabledText);
         drawUnderline(canvas, metrics, caption, textAt, disabledText);
@@ -147,8 +138,8 @@ void TxpButton::paintEvent(QPaintEvent*)
 
     const int pressedOffset = armed() ? 1 : 0;
     const QPoint textAt((w - textWidth) / 2 + pressedOffset, (h - textHeight) / 2 + pressedOffset);
-    roundRect(canvas, edgeRect(0, 0, w, h), 3, 3, outerFill, outerFill);
-    roundRect(canvas, edgeRect(1, 1, w - 1, h - 1), 5, 5, frameColour);
+    drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, outerFill);
+    drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), frameColour);
     if (armed() && mouseInside())
         GradientFill(canvas, textClip, faceLight, faceDark, TopToBottomReversed, h / 2);
     else
@@ -164,7 +155,7 @@ void TxpButton::paintEvent(QPaintEvent*)
     drawOpenLine(canvas, QPoint(3, h - 1), QPoint(w - 3, h - 1), white);
     drawOpenLine(canvas, QPoint(w - 1, h - 4), QPoint(w - 1, 2), white);
     if (mouseInside())
-        roundRect(canvas, edgeRect(3, 3, w - 3, h - 3), 2, 2, hotFrame);
+        drawRoundRect(canvas, edgeRect(3, 3, w - 3, h - 3), QSize(2, 2), hotFrame);
 
     const QColor textColour = palette().color(QPalette::ButtonText);
     drawCaptionText(canvas, metrics, caption, textAt, textClip, textColour);

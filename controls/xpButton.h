@@ -10,6 +10,9 @@
 // caption's accelerator click it.
 class TxpButton : public StyledControl {
     Q_OBJECT
+    Q_PROPERTY(bool default READ isDefault WRITE setDefault)
+    Q_PROPERTY(bool cancel READ isCancel WRITE setCancel)
+    Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
 
 public:
     explicit TxpButton(QWidget* parent = nullptr);

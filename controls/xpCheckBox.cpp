@@ -72,7 +72,7 @@ void TxpCheckBox::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const QColor background = color();
-    const bool captionRight = m_alignment == TCheckBoxAlignment::cbaRight;
+    const bool captionRight = m_alignment == cbaRight;
     canvas.fillRect(rect(), background);
 
     const int boxLeft = captionRight ? 1 : w - 15;

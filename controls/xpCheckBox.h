@@ -4,17 +4,20 @@
 
 #include <QColor>
 
-// Where the caption sits: cbaRight puts the box at the left and the caption right of it,
-// cbaLeft the caption at the left and the box at the right edge.
-enum class TCheckBoxAlignment { cbaLeft, cbaRight };
-
 // The styled check box of the tool windows: a 14 x 14 gradient box with a dark-blue
 // border and a green check mark, an orange ring while the pointer is over it. Space arms
 // it while it has the focus; Alt and the caption's accelerator toggle it.
 class TxpCheckBox : public StyledControl {
     Q_OBJECT
+    Q_PROPERTY(TCheckBoxAlignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
+    // Where the caption sits: cbaRight puts the box at the left and the caption right of
+    // it, cbaLeft the caption at the left and the box at the right edge.
+    enum TCheckBoxAlignment { cbaLeft, cbaRight };
+    Q_ENUM(TCheckBoxAlignment)
+
     explicit TxpCheckBox(QWidget* parent = nullptr);
 
     TCheckBoxAlignment alignment() const { return m_alignment; }
@@ -32,6 +35,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TCheckBoxAlignment m_alignment = TCheckBoxAlignment::cbaRight;
+    TCheckBoxAlignment m_alignment = cbaRight;
     QColor m_colour;
 };

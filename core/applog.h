@@ -12,8 +12,8 @@ void AppendLog(const QString& text);
 using LogSink = std::function<void(const QString&)>;
 void setLogSink(LogSink sink);
 
-// Raw line bytes as the user sees them: every byte one Latin-1 character.
-inline QString shownText(QByteArrayView bytes)
-{
-    return QString::fromLatin1(bytes);
-}
+// Raw line bytes as the user sees them: decoded with the locale's encoding (Qt's system
+// encoding, UTF-8 on Linux) when the whole line is valid in it, otherwise one Latin-1
+// character a byte, so no byte is ever dropped or replaced on screen. What the user types
+// becomes list bytes with QString::toLocal8Bit(), the same encoding.
+QString shownText(QByteArrayView bytes);

@@ -174,6 +174,9 @@ AddressList readListFile(const QString& fileName)
 void writeFileAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(fileName);
+    // A folder the user may not write holds no temporary file; an existing file there that
+    // the user may write is then written in place, as a plain write would do.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
         throw AppError::cannotCreate(fileName);
 }

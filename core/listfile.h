@@ -18,7 +18,8 @@ QByteArray listFileBytes(const AddressList& list);
 AddressList readListFile(const QString& fileName);
 
 // Writes through a temporary file in the target's folder that replaces the target only
-// once it is complete, so a failed save leaves the old file as it was. Throws AppError
+// once it is complete, so a failed save leaves the old file as it was; only in a folder
+// that allows no temporary file is a writable file written in place. Throws AppError
 // "Cannot create file <name>" on any failure.
 void writeListFile(const QString& fileName, const AddressList& list);
 void writeFileAtomically(const QString& fileName, QByteArrayView bytes);

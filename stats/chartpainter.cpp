@@ -1,6 +1,7 @@
 #include "stats/chartpainter.h"
 
 #include "core/applog.h"
+#include "stats/chartlegend.h"
 #include "stats/percentformat.h"
 
 #include <QFontMetrics>
@@ -15,48 +16,16 @@ namespace {
 constexpr int controlBand = 44;
 constexpr int outerMargin = 10;
 constexpr int arrowLength = 20;
-constexpr int legendBoxWidth = 15;
-constexpr int legendHorizontalMargin = 11;
-constexpr int legendTopPercent = 9;
 constexpr int legendGap = 10;
 constexpr double barWidthShare = 0.7;
 const QColor markFill(0xFF, 0xFF, 0xE1);
 
-QString legendText(const ChartBar& bar)
+QRect wallRect(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
+               const QPaintDevice* device)
 {
-    return formatPercent(bar.value) + "  " + shownText(bar.label);
-}
-
-int legendRowHeight(const QFontMetrics& metrics)
-{
-    return metrics.height() + 2;
-}
-
-int legendTop(const QRect& area)
-{
-    return area.top() + area.height() * legendTopPercent / 100;
-}
-
-// The legend shows the first bars, as many as fit above the bottom edge.
-qsizetype legendRows(const QRect& area, const QList<ChartBar>& bars, const QFontMetrics& metrics)
-{
-    const int space = area.bottom() - outerMargin - legendTop(area) - 4;
-    return std::min<qsizetype>(bars.size(), std::max(0, space / legendRowHeight(metrics)));
-}
-
-int legendWidth(const QRect& area, const QList<ChartBar>& bars, const QFontMetrics& metrics)
-{
-    const qsizetype rows = legendRows(area, bars, metrics);
-    int widest = 0;
-    for (qsizetype i = 0; i < rows; ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(legendText(bars[i])));
-    return rows == 0 ? 0 : legendBoxWidth + 4 + widest + 2 * legendHorizontalMargin;
-}
-
-QRect wallRect(const QRect& area, const QList<ChartBar>& bars, const QFontMetrics& metrics)
-{
+    const QFontMetrics metrics(font, device);
     const int axisLabels = metrics.horizontalAdvance(QStringLiteral("100")) + 12;
-    const int legend = legendWidth(area, bars, metrics);
+    const int legend = ChartLegend(area, bars, font, device).width();
     const int left = area.left() + outerMargin + axisLabels;
     const int right = area.right() - outerMargin - (legend > 0 ? legend + legendGap : 0);
     const int top = area.top() + controlBand;
@@ -134,14 +103,26 @@ void paintValueAxis(QPainter& painter, const QRect& wall, const ChartWindow& win
     }
 }
 
-QRect markRect(const QFontMetrics& metrics, int centreX, int barTop, const QString& text)
+// The value mark on its arrow above the bar top. Every bar keeps its mark: one that would
+// leave the wall is moved inside it, sideways or down, and the arrow spans what is left.
+void paintMark(QPainter& painter, const QRect& inside, int centreX, int barTop, const QString& text)
 {
-    const int width = metrics.horizontalAdvance(text) + 6;
-    const int height = metrics.height() + 2;
-    return QRect(centreX - width / 2, barTop - arrowLength - height, width, height);
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect mark(0, 0, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+    const int left = std::min(centreX - mark.width() / 2, inside.right() - mark.width() + 1);
+    const int top =
+        std::min(barTop - arrowLength - mark.height(), inside.bottom() - mark.height() + 1);
+    mark.moveTo(std::max(inside.left(), left), std::max(inside.top(), top));
+    painter.setPen(Qt::black);
+    const int arrowFrom = std::min(barTop, inside.bottom());
+    if (mark.bottom() + 1 < arrowFrom)
+        painter.drawLine(centreX, arrowFrom, centreX, mark.bottom() + 1);
+    painter.setBrush(markFill);
+    painter.drawRect(mark);
+    painter.drawText(mark, Qt::AlignCenter, text);
 }
 
-void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
+void paintBars(QPainter& painter, const QRect& area, const QRect& wall, const ChartWindow& window,
                const QList<ChartBar>& bars)
 {
     const QFontMetrics metrics = painter.fontMetrics();
@@ -151,7 +132,7 @@ void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
     const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(window.firstSlot)));
     const qsizetype end = std::min<qsizetype>(bars.size(), qsizetype(std::ceil(window.lastSlot)));
     const int baseY = map.yOf(0);
-    int labelsEnd = wall.left() - 1;
+    std::optional<int> labelsEnd;
     for (qsizetype i = first; i < end; ++i) {
         const ChartBar& bar = bars[i];
         const int centreX = int(map.xOf(double(i) + 0.5));
@@ -167,21 +148,17 @@ void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
         } else if (!shown.isEmpty()) {
             painter.fillRect(shown, barColour(bar));
         }
+        paintMark(painter, inside, centreX, top, formatPercent(bar.value));
 
-        // A mark or a label that does not fit on the wall is left out.
-        const QString value = formatPercent(bar.value);
-        const QRect mark = markRect(metrics, centreX, top, value);
-        if (inside.contains(mark) && top <= wall.bottom()) {
-            painter.setPen(Qt::black);
-            painter.drawLine(centreX, top, centreX, top - arrowLength);
-            painter.setBrush(markFill);
-            painter.drawRect(mark);
-            painter.drawText(mark, Qt::AlignCenter, value);
-        }
+        // Labels stay inside the chart; one that would overlap the label before it is left
+        // out, so the first bar's label is always there.
         const QString label = shownText(bar.label);
         const int labelWidth = metrics.horizontalAdvance(label);
-        const int labelLeft = centreX - labelWidth / 2;
-        if (centreX >= wall.left() && centreX <= wall.right() && labelLeft > labelsEnd + 4) {
+        const int labelLeft =
+            std::max(area.left() + outerMargin,
+                     std::min(centreX - labelWidth / 2, area.right() - outerMargin - labelWidth));
+        if (centreX >= wall.left() && centreX <= wall.right() &&
+            (!labelsEnd || labelLeft > *labelsEnd + 4)) {
             painter.setPen(Qt::black);
             painter.drawText(QRect(labelLeft, wall.bottom() + 4, labelWidth + 1, metrics.height()),
                              Qt::AlignCenter, label);
@@ -190,29 +167,20 @@ void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
     }
 }
 
-void paintLegend(QPainter& painter, const QRect& area, const QRect& wall,
-                 const QList<ChartBar>& bars)
+ChartWindow fullWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
+                       const QPaintDevice* device)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int rowHeight = legendRowHeight(metrics);
-    const qsizetype rows = legendRows(area, bars, metrics);
-    if (rows == 0)
-        return;
-    const QRect frame(wall.right() + legendGap, legendTop(area), legendWidth(area, bars, metrics),
-                      int(rows) * rowHeight + 4);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::white);
-    painter.drawRect(frame);
-    for (qsizetype i = 0; i < rows; ++i) {
-        const int y = frame.top() + 2 + int(i) * rowHeight;
-        const QRect box(frame.left() + legendHorizontalMargin, y + 2, legendBoxWidth,
-                        rowHeight - 5);
-        painter.setPen(Qt::black);
-        painter.setBrush(barColour(bars[i]));
-        painter.drawRect(box);
-        painter.drawText(QRect(box.right() + 5, y, frame.right() - box.right() - 5, rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, legendText(bars[i]));
-    }
+    ChartWindow window;
+    window.lastSlot = double(std::max<qsizetype>(1, bars.size()));
+    double highest = 0;
+    for (const ChartBar& bar : bars)
+        highest = std::max(highest, bar.value);
+    // The axis reaches above the highest bar far enough for its arrow and mark to fit.
+    const int height = wallRect(area, bars, font, device).height() - 1;
+    const int headroom = arrowLength + QFontMetrics(font, device).height() + 6;
+    if (highest > 0 && height > headroom)
+        window.high = highest * height / (height - headroom);
+    return window;
 }
 
 } // namespace
@@ -223,27 +191,15 @@ QColor barColour(const ChartBar& bar)
                   int((bar.colour >> 16) & 0xFF));
 }
 
-ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars,
-                            const QFontMetrics& metrics)
+ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font)
 {
-    ChartWindow window;
-    window.lastSlot = double(std::max<qsizetype>(1, bars.size()));
-    double highest = 0;
-    for (const ChartBar& bar : bars)
-        highest = std::max(highest, bar.value);
-    // The axis reaches above the highest bar far enough for its arrow and mark to fit.
-    const int height = wallRect(area, bars, metrics).height() - 1;
-    const int headroom = arrowLength + metrics.height() + 6;
-    if (highest > 0 && height > headroom)
-        window.high = highest * height / (height - headroom);
-    return window;
+    return fullWindow(area, bars, font, nullptr);
 }
 
-ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars,
-                              const QFontMetrics& metrics, const ChartWindow& shown,
-                              const QRect& selection)
+ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
+                              const ChartWindow& shown, const QRect& selection)
 {
-    const QRect wall = wallRect(area, bars, metrics);
+    const QRect wall = wallRect(area, bars, font, nullptr);
     const QRect part = selection.normalized().intersected(wall);
     if (part.width() < 2 || part.height() < 2)
         return shown;
@@ -263,15 +219,16 @@ void paintChart(QPainter& painter, const QRect& area, const QList<ChartBar>& bar
                 const QColor& background, const std::optional<ChartWindow>& window)
 {
     painter.fillRect(area, background);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRect wall = wallRect(area, bars, metrics);
-    const ChartWindow shown = window.value_or(fullChartWindow(area, bars, metrics));
+    const QRect wall = wallRect(area, bars, painter.font(), painter.device());
+    const ChartWindow shown =
+        window.value_or(fullWindow(area, bars, painter.font(), painter.device()));
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
     painter.drawRect(wall);
 
     paintValueAxis(painter, wall, shown);
     if (!bars.isEmpty())
-        paintBars(painter, wall, shown, bars);
-    paintLegend(painter, area, wall, bars);
+        paintBars(painter, area, wall, shown, bars);
+    ChartLegend(area, bars, painter.font(), painter.device())
+        .paint(painter, wall.right() + legendGap);
 }

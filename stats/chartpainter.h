@@ -8,7 +8,7 @@
 
 #include <optional>
 
-class QFontMetrics;
+class QFont;
 class QPainter;
 
 // The part of the chart on show: the bar slots from firstSlot to lastSlot (bar i fills the
@@ -23,13 +23,12 @@ struct ChartWindow {
 };
 
 // The whole chart: every bar, and values from 0 to high enough for the tallest bar's mark.
-ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars,
-                            const QFontMetrics& metrics);
+// Measured in `font` on the screen.
+ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font);
 
 // The part of `shown` that the pixel rectangle `selection` covers, within the back wall.
-ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars,
-                              const QFontMetrics& metrics, const ChartWindow& shown,
-                              const QRect& selection);
+ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
+                              const ChartWindow& shown, const QRect& selection);
 
 // A window part of the way (0 to 1) from `from` to `to`, for an animated zoom.
 ChartWindow blendedChartWindow(const ChartWindow& from, const ChartWindow& to, double progress);

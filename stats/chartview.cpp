@@ -22,7 +22,7 @@ ChartView::ChartView(QWidget* parent)
     m_zoom.setEndValue(1.0);
     m_zoom.setEasingCurve(QEasingCurve::OutCubic);
     connect(&m_zoom, &QVariantAnimation::valueChanged, this, [this](const QVariant& progress) {
-        const ChartWindow end = m_target.value_or(fullChartWindow(rect(), m_bars, fontMetrics()));
+        const ChartWindow end = m_target.value_or(fullChartWindow(rect(), m_bars, font()));
         m_window = blendedChartWindow(m_start, end, progress.toDouble());
         update();
     });
@@ -43,7 +43,7 @@ void ChartView::setBars(QList<ChartBar> bars)
 
 ChartWindow ChartView::currentWindow() const
 {
-    return m_window.value_or(fullChartWindow(rect(), m_bars, fontMetrics()));
+    return m_window.value_or(fullChartWindow(rect(), m_bars, font()));
 }
 
 void ChartView::moveTo(const std::optional<ChartWindow>& target)
@@ -100,7 +100,7 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
         return;
     if (to.x() > from.x() && to.y() > from.y()) {
         const ChartWindow zoomed =
-            zoomedChartWindow(rect(), m_bars, fontMetrics(), currentWindow(), QRect(from, to));
+            zoomedChartWindow(rect(), m_bars, font(), currentWindow(), QRect(from, to));
         if (zoomed != currentWindow())
             moveTo(zoomed);
     } else if (m_window) {

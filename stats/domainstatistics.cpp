@@ -4,18 +4,14 @@
 #include "core/bytekeys.h"
 #include "core/distinctdomains.h"
 #include "core/lineprimitives.h"
-#include "core/wholenumber.h"
 
 #include <algorithm>
 #include <limits>
 #include <numeric>
-#include <optional>
 #include <vector>
 
 namespace {
 
-constexpr int minimumScale = 1;
-constexpr int maximumScale = 99;
 constexpr quint32 colourRange = 16000000;
 
 } // namespace
@@ -64,12 +60,6 @@ int barsForScale(qsizetype domainCount, int scale)
     if (remainder > 50 || (remainder == 50 && bars % 2 != 0))
         ++bars;
     return int(std::clamp<qint64>(bars, 0, std::numeric_limits<int>::max()));
-}
-
-int scaleFromText(QStringView text)
-{
-    const std::optional<qint32> value = parseWholeNumber(text);
-    return value ? std::clamp(*value, minimumScale, maximumScale) : minimumScale;
 }
 
 QList<ChartBar> chartBars(const DomainTally& tally, qsizetype lineCount, int numberOfBars,

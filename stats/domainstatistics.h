@@ -5,7 +5,6 @@
 #include "stats/chartbar.h"
 
 #include <QList>
-#include <QStringView>
 
 // The distinct line domains of a list, most frequent first (equal counts in the
 // case-insensitive quicksort order), with the number of lines of each.
@@ -18,9 +17,6 @@ DomainTally tallyDomains(const AddressList& lines);
 
 // D x S / 100 rounded to the nearest whole number, a half going to the even neighbour.
 int barsForScale(qsizetype domainCount, int scale);
-
-// The scale a spin text stands for: its whole number kept within 1..99, or 1 for other text.
-int scaleFromText(QStringView text);
 
 // The bars that Show chart draws: the first numberOfBars - 1 domains and a last "others"
 // bar with the rest of 100, one colour drawn per bar in bar order. Only the domains that

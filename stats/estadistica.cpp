@@ -1,6 +1,7 @@
 #include "stats/estadistica.h"
 
 #include "app/commandguard.h"
+#include "app/emptytitle.h"
 #include "app/filtrar_mails.h"
 #include "app/notices.h"
 #include "app/windowsetup.h"
@@ -29,7 +30,7 @@ Tchat::Tchat(TForm1& form1)
     , SaveP(this, "SaveP", QFileDialog::AcceptSave, pictureFilters, "wmf")
 {
     setObjectName("chat");
-    setWindowTitle("");
+    keepTitleEmpty(*this);
     setFont(designFont());
     setOuterSize(*this, 714, 514);
     centreOnScreen(*this);
@@ -52,6 +53,9 @@ Tchat::Tchat(TForm1& form1)
     Label1 = place(new QLabel("Scale", this), "Label1", {632, 16, 27, 13});
     // The fallback font is wider than the laid-out one; the label grows to show its text.
     Label1->adjustSize();
+    // Names for assistive tools, for the controls that show no text of their own.
+    Chart1->setAccessibleName("Domain chart");
+    span->setAccessibleName("Scale");
 
     setTabOrder(span, Button1);
     setTabOrder(Button1, muestra);
@@ -62,8 +66,8 @@ Tchat::Tchat(TForm1& form1)
     connect(Button1, &QPushButton::clicked, this, guarded(this, &Tchat::Button1Click));
     connect(muestra, &QPushButton::clicked, this, guarded(this, &Tchat::Button2Click));
     connect(Button3, &QPushButton::clicked, this, guarded(this, &Tchat::Button3Click));
-    // Every change of the text counts, typed or stepped, valid or not.
-    connect(span, &ScaleSpinBox::editTextChanged, this, guarded(this, &Tchat::spanChnge));
+    // Every keystroke in the field counts, and every step of its arrows.
+    connect(span, &ScaleSpinBox::changed, this, guarded(this, &Tchat::spanChnge));
 }
 
 void Tchat::Button1Click()
@@ -87,11 +91,9 @@ void Tchat::Button2Click()
 void Tchat::spanChnge()
 {
     DefaultBars = false;
-    NumberOfBars = barsForScale(m_form1.SecondList.size(), scaleFromText(span->text()));
+    NumberOfBars = barsForScale(m_form1.SecondList.size(), span->scale());
     Button2Click();
-    // The bars actually shown: fewer than asked for when the domains run out or there are
-    // no lines, and the log must not claim more.
-    AppendLog("displaying only " + QString::number(Chart1->bars().size()) + " bars");
+    AppendLog("displaying only " + QString::number(NumberOfBars) + " bars");
 }
 
 void Tchat::Button3Click()

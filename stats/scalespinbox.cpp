@@ -1,19 +1,36 @@
 #include "stats/scalespinbox.h"
 
+#include "core/wholenumber.h"
+
 #include <QLineEdit>
+
+#include <algorithm>
 
 ScaleSpinBox::ScaleSpinBox(QWidget* parent)
     : QSpinBox(parent)
-    , m_reported(text())
 {
-    connect(lineEdit(), &QLineEdit::textChanged, this, &ScaleSpinBox::report);
-    connect(this, &QSpinBox::textChanged, this, &ScaleSpinBox::report);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ScaleSpinBox::changed);
 }
 
-void ScaleSpinBox::report(const QString& text)
+void ScaleSpinBox::stepBy(int steps)
 {
-    if (text == m_reported)
-        return;
-    m_reported = text;
-    emit editTextChanged(text);
+    const int before = value();
+    QSpinBox::stepBy(steps);
+    if (value() != before)
+        emit changed();
+}
+
+QValidator::State ScaleSpinBox::validate(QString& text, int&) const
+{
+    // Digits and signs only, as in any number field; what they spell is valueFromText's.
+    const bool numeric = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+';
+    });
+    return numeric ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+int ScaleSpinBox::valueFromText(const QString& text) const
+{
+    const std::optional<qint32> number = parseWholeNumber(text);
+    return number ? std::clamp(*number, minimum(), maximum()) : minimum();
 }

@@ -2,20 +2,26 @@
 
 #include <QSpinBox>
 
-// A spin box that reports every change of its text once, whether typed or stepped, valid or
-// not. QSpinBox's own textChanged follows only changes of the value, and its editor's
-// textChanged misses the texts the spin box sets itself, so the two are merged.
+// A spin box that takes any typed number: one beyond the bounds counts as the nearest bound,
+// and a text that is no whole number (empty, a lone sign) counts as the minimum. `changed`
+// reports every keystroke that changes the text and every step that changes the value, once
+// each. Leaving the field shows the value its text counted as, which changes nothing and is
+// not reported.
 class ScaleSpinBox : public QSpinBox {
     Q_OBJECT
 
 public:
     explicit ScaleSpinBox(QWidget* parent);
 
+    // The value the text stands for, already while a keystroke is reported.
+    int scale() const { return valueFromText(text()); }
+
+    void stepBy(int steps) override;
+
 signals:
-    void editTextChanged(const QString& text);
+    void changed();
 
-private:
-    void report(const QString& text);
-
-    QString m_reported;
+protected:
+    QValidator::State validate(QString& text, int& position) const override;
+    int valueFromText(const QString& text) const override;
 };

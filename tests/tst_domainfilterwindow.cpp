@@ -319,18 +319,17 @@ void TestDomainFilterWindow::editing_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("stored");
-    QTest::addRow("Latin-1") << QString::fromUtf8("caf\u00e9.test") << QByteArray("caf\xe9.test");
+    QTest::addRow("UTF-8") << QString::fromUtf8("caf\u00e9.test") << QByteArray("caf\xc3\xa9.test");
     QTest::addRow("blanks around") << "  cafe.test\t" << QByteArray("cafe.test");
     QTest::addRow("emptied") << "" << QByteArray("old.test");
     QTest::addRow("only blanks") << "   " << QByteArray("old.test");
-    QTest::addRow("not Latin-1") << QString::fromUtf8("\u4f8b.test") << QByteArray("old.test");
 }
 
 void TestDomainFilterWindow::editing()
 {
     QFETCH(QString, typed);
     QFETCH(QByteArray, stored);
-    load("u@old.test\r\nv@caf\xe9.test\r\nw@cafe.test\r\n");
+    load("u@old.test\r\nv@caf\xc3\xa9.test\r\nw@cafe.test\r\n");
     QTreeView* listab = control<QTreeView>("listab");
     pick("listaa", {2});
     control<QToolButton>("EasyScrollButton2")->click();

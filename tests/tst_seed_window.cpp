@@ -160,7 +160,7 @@ void TestSeedWindow::regularRun()
 
     create();
     const AddressList expected =
-        reference::seedRegularly(parseListBytes(list), email.toLatin1(), interval.toInt());
+        reference::seedRegularly(parseListBytes(list), email.toLocal8Bit(), interval.toInt());
     QCOMPARE(TestFolder::read(output), listFileBytes(expected));
     QCOMPARE(logLines(*m_form).last(),
              "your email was inserted " + QString::number(inserted) + " times");

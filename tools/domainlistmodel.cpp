@@ -3,8 +3,6 @@
 #include "core/applog.h"
 #include "tools/domainfilter.h"
 
-#include <algorithm>
-
 void DomainListModel::setItems(AddressList items)
 {
     beginResetModel();
@@ -39,11 +37,11 @@ bool DomainListModel::setData(const QModelIndex& index, const QVariant& value, i
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     const QString typed = value.toString();
-    // A character that is no Latin-1 byte cannot be stored in the list's bytes: the edit
-    // is refused rather than saved as a "?" that matches no line.
-    if (std::any_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.unicode() > 0xFF; }))
-        return false;
-    const std::optional<QByteArray> domain = editedDomain(typed.toLatin1());
+    // An editor closed without a change hands back the shown text: the domain keeps its
+    // bytes, which a line shown one character a byte would not survive re-encoding.
+    if (typed == shownText(m_items.at(index.row())))
+        return true;
+    const std::optional<QByteArray> domain = editedDomain(typed.toLocal8Bit());
     if (!domain)
         return false;
     m_items.replace(index.row(), *domain);

@@ -4,8 +4,9 @@
 
 #include <QAbstractListModel>
 
-// The items of one domain list view: raw domain bytes, shown and edited as Latin-1 so
-// that every byte survives an edit of its neighbours unchanged.
+// The items of one domain list view: raw domain bytes, shown as the locale shows them.
+// An edited item stores the typed text in the locale's encoding; every other item keeps
+// its bytes exactly.
 class DomainListModel : public QAbstractListModel {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "tools/filter_domains.h"
 
 #include "app/commandguard.h"
+#include "app/emptytitle.h"
 #include "app/filtrar_mails.h"
 #include "app/windowsetup.h"
 #include "controls/xpButton.h"
@@ -107,7 +108,7 @@ Textract::Textract(TForm1& form1)
     , SaveDialog1(this, "SaveDialog1", QFileDialog::AcceptSave, {}, {})
 {
     setObjectName("extract");
-    setWindowTitle("");
+    keepTitleEmpty(*this);
     setFont(designFont());
     setOuterSize(*this, 581, 541);
     move(200, 117);
@@ -137,6 +138,14 @@ Textract::Textract(TForm1& form1)
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // Names for assistive tools, for the controls that show no text of their own.
+    listaa->setAccessibleName("Domains");
+    listab->setAccessibleName("Domains selected");
+    EasyScrollButton2->setAccessibleName("Move selected domains right");
+    SpeedButton1->setAccessibleName("Move all domains right");
+    EasyScrollButton1->setAccessibleName("Move selected domain left");
+    SpeedButton2->setAccessibleName("Move all domains left");
+    ProgressBar1->setAccessibleName("Progress");
 
     xpButton2->installEventFilter(this);
 

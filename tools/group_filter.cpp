@@ -1,6 +1,7 @@
 #include "tools/group_filter.h"
 
 #include "app/commandguard.h"
+#include "app/emptytitle.h"
 #include "app/filtrar_mails.h"
 #include "app/windowsetup.h"
 #include "controls/xpButton.h"
@@ -17,7 +18,7 @@ Tsort::Tsort(TForm1& form1)
     : m_form1(form1)
 {
     setObjectName("sort");
-    setWindowTitle("");
+    keepTitleEmpty(*this);
     setFont(designFont());
     setOuterSize(*this, 463, 226);
     move(271, 211);

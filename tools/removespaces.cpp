@@ -67,6 +67,7 @@ Tremove::Tremove(TForm1& form1)
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName("Progress");
 
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Tremove::xpButton2Click));
     connect(work, &TxpButton::clicked, this, guarded(this, &Tremove::workClick));
@@ -89,6 +90,9 @@ void Tremove::createTestsGroup()
     C3 = test("C3", "Starting with numbers", 74);
     c4 = test("c4", "Longer than", 100);
     Spin1 = lengthSpin(GroupBox1, "Spin1", {190, 97, 48, 22}, 45);
+    // Names for assistive tools; otherwise both fields take the group's title.
+    SpinEdit1->setAccessibleName("Discard lines shorter than");
+    Spin1->setAccessibleName("Discard lines longer than");
     Label4 = place(new QLabel("characters", GroupBox1), "Label4", {242, 100, 66, 16});
     c5 = test("c5", "Spaces in address", 126);
     work = place(new TxpButton(GroupBox1), "work", {12, 150, 288, 29});

@@ -35,6 +35,9 @@ Tsplit::Tsplit(TForm1& form1)
     Edit2 = place<QLineEdit>(this, "Edit2", "list_splited.txt", {140, 124, 281, 21});
     work = place<TxpButton>(this, "work", "Split", {432, 120, 97, 29});
     work->setFont(designFont());
+    // Names for assistive tools, taken from the labels beside the fields.
+    Edit1->setAccessibleName("Addresses per file");
+    Edit2->setAccessibleName("Prefix of output files");
 
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Tsplit::xpButton2Click));
     connect(Edit1, &QLineEdit::textChanged, this, guarded(this, &Tsplit::Edit1Change));

@@ -48,6 +48,10 @@ Tseed::Tseed(TForm1& form1)
     button2 = place<TxpButton>(this, "button2", createCaption, {384, 140, 97, 29});
     button2->setFont(designFont());
     Label5 = place<QLabel>(this, "Label5", "", {8, 192, 473, 13});
+    // Names for assistive tools, taken from the labels beside the fields.
+    email->setAccessibleName("Your e-mail address");
+    salidaf->setAccessibleName("Output file");
+    frecuencia->setAccessibleName("Include my e-mail every");
 
     setTabOrder(email, salidaf);
     setTabOrder(salidaf, frecuencia);
@@ -103,7 +107,7 @@ void Tseed::button2Click()
     }
 
     const QString typedEmail = email->text();
-    const QByteArray address = typedEmail.toLatin1();
+    const QByteArray address = typedEmail.toLocal8Bit();
     const SeededList seeded = ran->isChecked()
                                   ? seedRandomly(lines, address, interval, processRandom())
                                   : seedRegularly(lines, address, interval);

@@ -65,7 +65,7 @@ if ! command -v Xvfb >/dev/null; then
     echo "SKIP: Xvfb is not installed"
     exit 77
 fi
-for tool in xdotool xwininfo /usr/bin/import; do
+for tool in xdotool xwininfo xprop /usr/bin/import; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 [[ -x $program ]] || fail "no program at '$program'"
@@ -119,8 +119,7 @@ visible_windows() {
 }
 
 # The visible top-level window (not a menu or completion popup) whose caption matches $1
-# and whose size (WxH) matches $2 and not $3. The sort window has no caption of its own, so
-# it shows the application's name, as the notices do; its size tells it apart.
+# and whose size (WxH) matches $2 and not $3.
 window_named() {
     local name=$1 size=${2:-.} not_size=${3:-^$} id info extent
     for id in $(visible_windows); do
@@ -307,7 +306,7 @@ save_file "$out/deduplicated.txt"
 
 # Sort by domain, save, and close the window with Escape.
 menu_item "$main" 1 4 # Edit List > Sort list
-sort_window=$(wait_window '^Quillmere$' "$sort_size")
+sort_window=$(wait_window '^$' "$sort_size")
 click "$sort_window" 80 36 # Open file
 open_file "$in/domains.txt"
 click "$sort_window" 180 142 # Order by domain
@@ -317,7 +316,7 @@ save_file "$out/by-domain.txt"
 click "$sort_window" 80 66 # the window's own background takes the focus
 focus "$sort_window"
 xdo key Escape
-wait_for "the sort window to close on Escape" has_no_window '^Quillmere$' "$sort_size"
+wait_for "the sort window to close on Escape" has_no_window '^$' "$sort_size"
 
 # Split ten lines, three a file, under a folder whose name holds the prefix's extension.
 menu_item "$main" 1 0 # Edit List > Split
@@ -389,6 +388,14 @@ if [[ -n $unexpected ]]; then
     echo "UNEXPECTED FILES: $unexpected" >&2
     failures=$((failures + 1))
 fi
+
+# The sort, domain filter and statistics windows show no title, not even the program's name.
+menu_item "$main" 1 2 # Edit List > Filter by domains
+menu_item "$main" 2 0 # Window > Show statistics of domains
+extract=$(wait_window '^$' '^573x514$')
+chat=$(wait_window '^$' '^706x487$')
+titles=$(for id in "$sort_window" "$extract" "$chat"; do xprop -id "$id" _NET_WM_NAME WM_NAME; done)
+! grep -v ' = $' <<<"$titles" || fail "a window without a caption has a title: $titles"
 
 # File > Exit ends the program normally.
 menu_item "$main" 0 2

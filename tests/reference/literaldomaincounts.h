@@ -1,8 +1,7 @@
 #pragma once
 
-// The statistics window's Show chart steps written out as described, with no shortcut:
-// a linear search for every domain, a count by comparing every domain with every line,
-// and a bubble sort by count. The yardstick for the program's tally and bars.
+// Show chart's steps with no shortcut: a linear search for every domain, every domain compared
+// with every line, a bubble sort by count. Valid for at least one line and at most D + 1 bars.
 
 #include "core/addresslist.h"
 #include "core/lineprimitives.h"
@@ -10,24 +9,19 @@
 #include "reference/literalquicksort.h"
 #include "stats/chartbar.h"
 
-#include <QList>
-
 namespace literal {
 
 struct DomainChart {
-    AddressList domains;
+    QByteArrayList domains;
     QList<qint64> counts;
     QList<ChartBar> bars;
-    int numberOfBars = 0;
 };
 
-// Valid only where the steps are defined: at least one line, and at most one bar more
-// than there are domains.
 inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool defaultBars,
                              RandomGenerator& random)
 {
     DomainChart chart;
-    QList<QByteArray> domains;
+    QByteArrayList& domains = chart.domains;
     for (const QByteArrayView line : lines) {
         const QByteArray domain = LineDomain(line).toByteArray();
         bool present = false;
@@ -37,13 +31,7 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
         if (!domain.isEmpty() && !present)
             domains.append(domain);
     }
-    for (const QByteArray& domain : domains)
-        chart.domains.append(domain);
-    quickSortList(chart.domains);
-    domains.clear();
-    for (const QByteArrayView domain : chart.domains)
-        domains.append(domain.toByteArray());
-
+    quickSortRange(domains, 0, domains.size() - 1);
     const qsizetype d = domains.size();
     QList<qint64>& counts = chart.counts;
     counts.fill(0, d);
@@ -51,27 +39,18 @@ inline DomainChart showChart(const AddressList& lines, int numberOfBars, bool de
         for (qsizetype j = 0; j < lines.size(); ++j)
             if (LineDomain(lines[j]).toByteArray() == domains[i])
                 ++counts[i];
-
     for (qsizetype pass = 0; pass < d; ++pass)
         for (qsizetype k = 0; k + 1 < d; ++k)
             if (counts[k] < counts[k + 1]) {
                 std::swap(counts[k], counts[k + 1]);
                 std::swap(domains[k], domains[k + 1]);
             }
-
-    chart.domains.clear();
-    for (const QByteArray& domain : domains)
-        chart.domains.append(domain);
-
     if (defaultBars)
         numberOfBars = int(d) - 1;
-    chart.numberOfBars = numberOfBars;
-
     double sum = 0;
     for (int i = 0; i <= numberOfBars - 2; ++i)
         sum += double(counts[i]);
-    const double p = sum * 100 / double(lines.size());
-    const double rest = 100 - p;
+    const double rest = 100 - sum * 100 / double(lines.size());
     for (int i = 0; i < numberOfBars; ++i) {
         const quint32 colour = random.draw(16000000);
         if (i < numberOfBars - 1)
