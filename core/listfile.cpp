@@ -24,24 +24,30 @@ qsizetype forEachEntry(const char* bytes, qsizetype size, const Entry& entry)
     qsizetype lineStart = 0;
     qsizetype block = 0;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time, as masks of their CRs and LFs: every CR ends an entry, and so
-    // does every LF that does not follow a CR. The next entry starts after the break, or
+    // Thirty-two bytes at a time, as masks of their CRs and LFs: every CR ends an entry, and
+    // so does every LF that does not follow a CR. The next entry starts after the break, or
     // after the LF of a CR LF.
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
+    const auto maskOf = [&](qsizetype at, __m128i byte) {
+        const auto* half = reinterpret_cast<const __m128i*>(bytes + at);
+        const quint32 low = quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(half), byte)));
+        const quint32 high =
+            quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(half + 1), byte)));
+        return low | high << 16;
+    };
     bool afterCr = false;
-    for (; block + 16 < size; block += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + block));
-        const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, cr)));
-        const unsigned lfs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lf)));
-        const unsigned crLfs = crs & ((lfs >> 1) | (bytes[block + 16] == '\n' ? 0x8000u : 0));
-        unsigned ends = crs | (lfs & ~((crs << 1) | unsigned(afterCr)));
+    for (; block + 32 < size; block += 32) {
+        const quint32 crs = maskOf(block, cr);
+        const quint32 lfs = maskOf(block, lf);
+        const quint32 crLfs = crs & ((lfs >> 1) | (bytes[block + 32] == '\n' ? 1u << 31 : 0));
+        quint32 ends = crs | (lfs & ~((crs << 1) | quint32(afterCr)));
         for (; ends != 0; ends &= ends - 1) {
             const int bit = std::countr_zero(ends);
             entry(lineStart, block + bit);
             lineStart = block + bit + 1 + ((crLfs >> bit) & 1);
         }
-        afterCr = (crs >> 15) != 0;
+        afterCr = (crs >> 31) != 0;
     }
     if (afterCr && bytes[block] == '\n')
         ++block; // the LF of a CR LF whose CR ended the last block: the entry was cut there
@@ -63,7 +69,9 @@ AddressList linesOf(QByteArray bytes)
     const char* const begin = bytes.constData();
     const qsizetype size = bytes.size();
     QList<AddressList::Entry> entries;
-    entries.reserve(size / 32 + 1); // about a line's length; the list grows past it if need be
+    // Room for lines a little shorter than most addresses: untouched room costs no memory,
+    // and the entries grow past it if need be.
+    entries.reserve(size / 24 + 1);
     const qsizetype rest = forEachEntry(begin, size, [&](qsizetype start, qsizetype end) {
         entries.append({begin + start, end - start});
     });
