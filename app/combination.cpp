@@ -1,15 +1,13 @@
 #include "app/combination.h"
 
-#include "core/byteset.h"
-#include "core/lineprimitives.h"
+#include "core/addressset.h"
 
 namespace {
 
-ByteSet addressesOf(const AddressList& list, qsizetype room = 0)
+AddressSet addressesOf(const AddressList& list)
 {
-    ByteSet addresses(list.size() + room);
-    for (const QByteArrayView line : list)
-        addresses.insert(ExtractAddress(line));
+    AddressSet addresses;
+    addresses.insertAddresses(list, [](qsizetype, bool) {});
     return addresses;
 }
 
@@ -17,28 +15,28 @@ AddressList unionOf(const AddressList& list1, const AddressList& list2,
                     const EvenProgress::Sink& progress)
 {
     AddressList result = list1;
-    ByteSet seen = addressesOf(list1, list2.size());
+    AddressSet seen = addressesOf(list1);
     EvenProgress bar(list2.size(), progress);
-    for (qsizetype i = 0; i < list2.size(); ++i) {
-        if (seen.insert(ExtractAddress(list2[i])))
+    seen.insertAddresses(list2, [&](qsizetype i, bool isNew) {
+        if (isNew)
             result.append(list2, i);
         bar.at(i);
-    }
+    });
     return result;
 }
 
 AddressList filterByPresence(const AddressList& list1, const AddressList& list2, bool keepPresent,
                              const EvenProgress::Sink& progress)
 {
-    const ByteSet inList2 = addressesOf(list2);
+    const AddressSet inList2 = addressesOf(list2);
     AddressList result;
     EvenProgress bar(list1.size(), progress);
-    for (qsizetype i = 0; i < list1.size(); ++i) {
-        if (inList2.contains(ExtractAddress(list1[i])) == keepPresent)
+    inList2.findAddresses(list1, [&](qsizetype i, bool found) {
+        if (found == keepPresent)
             result.append(list1, i);
         if (!keepPresent)
             bar.at(i);
-    }
+    });
     if (keepPresent && !list1.isEmpty() && progress)
         progress(100);
     return result;

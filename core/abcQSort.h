@@ -19,20 +19,19 @@ struct Partitioned {
 
 // Partitions entries[left..right] (left < right) around the middle entry by moving entries
 // into the free slot, and reports where the pivot landed.
-template <typename Entry, typename TextOf>
-Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const TextOf& textOf)
+template <typename Entry, typename Compare>
+Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Compare& compare)
 {
     const qsizetype middle = left + (right - left) / 2;
     Entry pivot = std::move(entries[middle]);
     if (middle != left)
         entries[middle] = std::move(entries[left]);
-    const QByteArrayView pivotText = textOf(pivot);
     qsizetype i = left;
     qsizetype j = right;
     bool onlyEqualSeen = true;
     do {
         while (j > i) {
-            const int order = CompareAsciiNoCase(textOf(entries[j]), pivotText);
+            const int order = compare(entries[j], pivot);
             if (order < 0)
                 break;
             onlyEqualSeen = onlyEqualSeen && order == 0;
@@ -44,7 +43,7 @@ Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Tex
             entries[i] = std::move(entries[j]);
             do
                 ++i;
-            while (i < j && CompareAsciiNoCase(textOf(entries[i]), pivotText) < 0);
+            while (i < j && compare(entries[i], pivot) < 0);
             if (i < j)
                 entries[j] = std::move(entries[i]);
         }
@@ -66,18 +65,18 @@ template <typename Entry> void finishEqualRange(Entry* entries, qsizetype left, 
 }
 
 // After a partition in which no entry was smaller than the pivot, every entry of
-// entries[left..right] is at least that pivot's text, the minimum. While the middle entry
+// entries[left..right] is at least that pivot, the minimum. While the middle entry
 // equals the minimum, partitioning would find nothing smaller again and only swap that
 // entry to the left end; doing just that, with one comparison a level, keeps long runs of
 // equal entries mixed with larger ones linear. Returns where real partitioning resumes.
-template <typename Entry, typename TextOf>
-qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, QByteArrayView minimum,
-                            const TextOf& textOf)
+template <typename Entry, typename Compare>
+qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, const Entry& minimum,
+                            const Compare& compare)
 {
     using std::swap;
     for (; left < right; ++left) {
         const qsizetype middle = left + (right - left) / 2;
-        if (CompareAsciiNoCase(textOf(entries[middle]), minimum) != 0)
+        if (compare(entries[middle], minimum) != 0)
             break;
         if (middle != left)
             swap(entries[left], entries[middle]);
@@ -86,39 +85,86 @@ qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, QBy
 }
 
 // Nests only into the smaller side and loops on the larger, so the depth stays logarithmic;
-// the sides are disjoint, so the order is that of nesting into both in turn.
-template <typename Entry, typename TextOf>
-void sortRange(Entry* entries, qsizetype left, qsizetype right, const TextOf& textOf)
+// the sides are disjoint, so the order is that of nesting into both in turn. Before each
+// range is partitioned, `refine` may make its entries quicker to compare (it returns the
+// state it passes on to the ranges within, `shared`); it moves nothing.
+template <typename Entry, typename Compare, typename Refine>
+void sortRange(Entry* entries, qsizetype left, qsizetype right, qsizetype shared,
+               const Compare& compare, const Refine& refine)
 {
     while (left < right) {
-        const Partitioned step = partition(entries, left, right, textOf);
+        shared = refine(left, right, shared);
+        const Partitioned step = partition(entries, left, right, compare);
         if (step.restEqualsPivot) {
             finishEqualRange(entries, left + 1, right);
             return;
         }
         const qsizetype p = step.pivotIndex;
         if (p == left) {
-            left = skipMinimumPivots(entries, left + 1, right, textOf(entries[p]), textOf);
+            left = skipMinimumPivots(entries, left + 1, right, entries[p], compare);
             continue;
         }
         if (p - left < right - p) {
-            sortRange(entries, left, p - 1, textOf);
+            sortRange(entries, left, p - 1, shared, compare, refine);
             left = p + 1;
         } else {
-            sortRange(entries, p + 1, right, textOf);
+            sortRange(entries, p + 1, right, shared, compare, refine);
             right = p - 1;
         }
     }
 }
 
+// Eight bytes of `text` from `from` on, folded as CompareAsciiNoCase folds them, highest byte
+// first, zeros past the end of the text.
+quint64 foldedPrefix(QByteArrayView text, qsizetype from);
+
+// How many leading bytes two texts share once folded.
+qsizetype sharedFoldedLength(QByteArrayView a, QByteArrayView b);
+
 } // namespace abcqsort_detail
 
-// Sorts any list by the text `textOf(entry)` gives, moving whole entries exactly as
-// QuickSortList moves the texts themselves.
-template <typename Entry, typename TextOf> void QuickSortBy(std::span<Entry> entries, TextOf textOf)
+// A text to sort with eight of its bytes folded into a number (the prefix): texts whose
+// prefixes differ compare as the prefixes do, so most comparisons end on one integer
+// comparison without reading the text. All items of a range take their prefixes from the
+// same place: the start, or a place before which all texts of the range are equal.
+// `payload` tells the caller where the text came from.
+template <typename Payload> struct SortItem {
+    quint64 prefix;
+    QByteArrayView text;
+    [[no_unique_address]] Payload payload;
+};
+
+template <typename Payload> SortItem<Payload> sortItem(QByteArrayView text, Payload payload)
 {
-    if (entries.size() > 1)
-        abcqsort_detail::sortRange(entries.data(), 0, qsizetype(entries.size()) - 1, textOf);
+    return {abcqsort_detail::foldedPrefix(text, 0), text, payload};
+}
+
+// Sorts the items by their texts, moving whole items exactly as QuickSortList moves texts.
+template <typename Payload> void QuickSortItems(std::span<SortItem<Payload>> items)
+{
+    using namespace abcqsort_detail;
+    const auto compare = [](const SortItem<Payload>& a, const SortItem<Payload>& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        return CompareAsciiNoCase(a.text, b.text);
+    };
+    // The texts of a range lie between its two neighbours, which stay in place from then
+    // on, so they share all the folded bytes that the neighbours share. Once that is several
+    // bytes past where the prefixes start, the prefixes are taken again from there.
+    const auto refine = [items](qsizetype left, qsizetype right, qsizetype shared) {
+        constexpr qsizetype smallestRange = 32;
+        constexpr qsizetype worthwhileGain = 4;
+        if (right - left < smallestRange || left == 0 || right + 1 == qsizetype(items.size()))
+            return shared;
+        const qsizetype bounds = sharedFoldedLength(items[left - 1].text, items[right + 1].text);
+        if (bounds < shared + worthwhileGain)
+            return shared;
+        for (qsizetype i = left; i <= right; ++i)
+            items[i].prefix = foldedPrefix(items[i].text, bounds);
+        return bounds;
+    };
+    if (items.size() > 1)
+        sortRange(items.data(), 0, qsizetype(items.size()) - 1, 0, compare, refine);
 }
 
 // Sorts the list in place with the middle-pivot hole-partition quicksort. Entries that

@@ -1,16 +1,16 @@
 #include "core/distinctdomains.h"
 
-#include "core/byteset.h"
+#include "core/bytekeys.h"
 #include "core/lineprimitives.h"
 
 AddressList distinctDomains(const AddressList& lines, const EvenProgress::Sink& progress)
 {
     AddressList domains;
-    ByteSet seen;
+    ByteKeySet seen;
     EvenProgress bar(lines.size(), progress);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArrayView domain = LineDomain(lines[i]);
-        if (!domain.isEmpty() && seen.insert(domain))
+        if (!domain.isEmpty() && seen.insert(byteKey(domain)).second)
             domains.append(domain);
         bar.at(i);
     }

@@ -7,28 +7,139 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
-// The entries are views into `bytes`, which the list keeps: no line is copied.
+// Calls entry(begin, end) for every entry of `bytes` that a line break ends, in order.
+template <typename Entry>
+qsizetype forEachEntry(const char* bytes, qsizetype size, const Entry& entry)
+{
+    qsizetype lineStart = 0;
+    qsizetype block = 0;
+#if defined(__SSE2__)
+    // Thirty-two bytes at a time, as masks of their CRs and LFs: every CR ends an entry, and
+    // so does every LF that does not follow a CR. The next entry starts after the break, or
+    // after the LF of a CR LF.
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const auto maskOf = [&](qsizetype at, __m128i byte) {
+        const auto* half = reinterpret_cast<const __m128i*>(bytes + at);
+        const quint32 low = quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(half), byte)));
+        const quint32 high =
+            quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(half + 1), byte)));
+        return low | high << 16;
+    };
+    bool afterCr = false;
+    for (; block + 32 < size; block += 32) {
+        const quint32 crs = maskOf(block, cr);
+        const quint32 lfs = maskOf(block, lf);
+        const quint32 crLfs = crs & ((lfs >> 1) | (bytes[block + 32] == '\n' ? 1u << 31 : 0));
+        quint32 ends = crs | (lfs & ~((crs << 1) | quint32(afterCr)));
+        for (; ends != 0; ends &= ends - 1) {
+            const int bit = std::countr_zero(ends);
+            entry(lineStart, block + bit);
+            lineStart = block + bit + 1 + ((crLfs >> bit) & 1);
+        }
+        afterCr = (crs >> 31) != 0;
+    }
+    if (afterCr && bytes[block] == '\n')
+        ++block; // the LF of a CR LF whose CR ended the last block: the entry was cut there
+#endif
+    for (qsizetype p = block; p < size; ++p) {
+        if (bytes[p] != '\r' && bytes[p] != '\n')
+            continue;
+        entry(lineStart, p);
+        if (bytes[p] == '\r' && p + 1 < size && bytes[p + 1] == '\n')
+            ++p;
+        lineStart = p + 1;
+    }
+    return lineStart;
+}
+
+// Cuts `bytes` into entries that are views into it; the list keeps `bytes`, no line is copied.
 AddressList linesOf(QByteArray bytes)
 {
+    const char* const begin = bytes.constData();
+    const qsizetype size = bytes.size();
     QList<AddressList::Entry> entries;
-    const char* pos = bytes.constData();
-    const char* const end = pos + bytes.size();
-    entries.reserve(std::count(pos, end, '\n') + 1);
-    while (pos < end) {
-        const char* lineEnd = std::find_if(pos, end, [](char c) { return c == '\r' || c == '\n'; });
-        entries.append({pos, lineEnd - pos});
-        if (lineEnd == end)
-            break;
-        pos = lineEnd + 1;
-        if (*lineEnd == '\r' && pos < end && *pos == '\n')
-            ++pos;
-    }
+    // Room for lines a little shorter than most addresses: untouched room costs no memory,
+    // and the entries grow past it if need be.
+    entries.reserve(size / 24 + 1);
+    const qsizetype rest = forEachEntry(begin, size, [&](qsizetype start, qsizetype end) {
+        entries.append({begin + start, end - start});
+    });
+    if (rest < size)
+        entries.append({begin + rest, size - rest});
     return AddressList(std::move(bytes), std::move(entries));
+}
+
+// The whole file in one buffer, read straight into it: its size is known beforehand, but
+// a file that another program makes longer or shorter meanwhile is read to its real end.
+QByteArray readAllOf(QFile& file, const QString& fileName)
+{
+    QByteArray bytes(std::max<qint64>(file.size(), 0), Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        qint64 got = 0;
+        if (done < bytes.size()) {
+            got = file.read(bytes.data() + done, bytes.size() - done);
+        } else {
+            char more[1 << 16];
+            got = file.read(more, sizeof more);
+            if (got > 0) {
+                bytes.resize(done + got);
+                std::memcpy(bytes.data() + done, more, size_t(got));
+            }
+        }
+        if (got < 0)
+            throw AppError::cannotOpen(fileName);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return bytes;
+}
+
+// Whole entries, each followed by CR LF, gathered into chunks of this size before they are
+// written: no second copy of a whole list, and few write calls.
+constexpr qsizetype writeChunkSize = qsizetype(1) << 20;
+
+bool writeLines(QIODevice& file, const AddressList& list)
+{
+    QByteArray chunk(writeChunkSize, Qt::Uninitialized);
+    char* const chunkStart = chunk.data();
+    char* out = chunkStart;
+    const auto flush = [&] {
+        const qint64 size = out - chunkStart;
+        out = chunkStart;
+        return file.write(chunkStart, size) == size;
+    };
+    for (const QByteArrayView line : list) {
+        if (line.size() + 2 > writeChunkSize - (out - chunkStart)) {
+            if (!flush())
+                return false;
+            if (line.size() + 2 > writeChunkSize) {
+                if (file.write(line.data(), line.size()) != line.size() ||
+                    file.write("\r\n", 2) != 2)
+                    return false;
+                continue;
+            }
+        }
+        if (!line.isEmpty())
+            std::memcpy(out, line.data(), size_t(line.size()));
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    return flush();
 }
 
 } // namespace
@@ -58,31 +169,34 @@ QByteArray listFileBytes(const AddressList& list)
 AddressList readListFile(const QString& fileName)
 {
     QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw AppError::cannotOpen(fileName);
     // A file larger than the memory the program can get is a file it cannot open.
     try {
-        QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw AppError::cannotOpen(fileName);
-        return linesOf(std::move(bytes));
+        return linesOf(readAllOf(file, fileName));
     } catch (const std::bad_alloc&) {
         throw AppError::cannotOpen(fileName);
     }
 }
 
-void writeFileAtomically(const QString& fileName, QByteArrayView bytes)
+void writeFileAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(fileName);
     // A folder the user may not write holds no temporary file; an existing file there that
     // the user may write is then written in place, as a plain write would do.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
         throw AppError::cannotCreate(fileName);
+}
+
+void writeFileAtomically(const QString& fileName, QByteArrayView bytes)
+{
+    writeFileAtomically(fileName, [bytes](QIODevice& file) {
+        return file.write(bytes.data(), bytes.size()) == bytes.size();
+    });
 }
 
 void writeListFile(const QString& fileName, const AddressList& list)
 {
-    writeFileAtomically(fileName, listFileBytes(list));
+    writeFileAtomically(fileName, [&list](QIODevice& file) { return writeLines(file, list); });
 }

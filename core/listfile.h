@@ -2,7 +2,10 @@
 
 #include "core/addresslist.h"
 
+#include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 // List files: CR LF, a lone CR and a lone LF each end an entry; a last line without a
 // break is an entry; nothing is trimmed or converted. A NUL byte is an ordinary byte.
@@ -20,3 +23,5 @@ AddressList readListFile(const QString& fileName);
 // "Cannot create file <name>" on any failure.
 void writeListFile(const QString& fileName, const AddressList& list);
 void writeFileAtomically(const QString& fileName, QByteArrayView bytes);
+// The same, with `write` putting the contents into the temporary file; false means it failed.
+void writeFileAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write);

@@ -1,24 +1,18 @@
 #include "stats/domainstatistics.h"
 
 #include "core/abcQSort.h"
+#include "core/bytekeys.h"
 #include "core/distinctdomains.h"
 #include "core/lineprimitives.h"
 
 #include <algorithm>
 #include <limits>
 #include <numeric>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace {
 
 constexpr quint32 colourRange = 16000000;
-
-std::string_view bytesOf(QByteArrayView bytes)
-{
-    return {bytes.data(), size_t(bytes.size())};
-}
 
 } // namespace
 
@@ -29,15 +23,15 @@ DomainTally tallyDomains(const AddressList& lines)
 
     // One hash lookup per line gives the same exact, case-sensitive matches as comparing
     // every line with every domain.
-    std::unordered_map<std::string_view, qsizetype> indexOf;
+    ByteKeyMap<qsizetype> indexOf;
     indexOf.reserve(size_t(sorted.size()));
     for (qsizetype i = 0; i < sorted.size(); ++i)
-        indexOf.emplace(bytesOf(sorted[i]), i);
+        indexOf.emplace(byteKey(sorted[i]), i);
     std::vector<qint64> counts(size_t(sorted.size()), 0);
     for (const QByteArrayView line : lines) {
         const QByteArrayView domain = LineDomain(line);
         if (!domain.isEmpty())
-            ++counts[size_t(indexOf.find(bytesOf(domain))->second)];
+            ++counts[size_t(indexOf.find(byteKey(domain))->second)];
     }
 
     // A stable sort by count, largest first, leaves every entry where a bubble sort that

@@ -1,10 +1,10 @@
 #include "tools/cleaning.h"
 
+#include "core/addressset.h"
+#include "core/bytekeys.h"
 #include "core/lineprimitives.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -65,24 +65,38 @@ CleanResult cleanLines(const AddressList& lines, const CleanTests& tests)
     return result;
 }
 
+namespace {
+
+// For every line whose address an earlier line has, that earlier line.
+AddressList keptLinesOfDropped(const AddressList& lines)
+{
+    AddressList matches;
+    ByteKeyMap<qsizetype> firstLineOf;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto [found, isNew] = firstLineOf.try_emplace(byteKey(ExtractAddress(lines[i])), i);
+        if (!isNew)
+            matches.append(lines, found->second);
+    }
+    return matches;
+}
+
+} // namespace
+
 // Equals scanning the kept lines for the first one with the same address, as the
-// literal version does; an index of the addresses kept makes it one pass.
+// literal version does; a set of the addresses kept makes it one pass.
 DuplicateRemoval removeDuplicateAddresses(const AddressList& lines,
-                                          const EvenProgress::Sink& progress)
+                                          const EvenProgress::Sink& progress, Matches matches)
 {
     DuplicateRemoval result;
-    std::unordered_map<std::string_view, qsizetype> firstLineOf;
-    firstLineOf.reserve(size_t(lines.size()));
     EvenProgress bar(lines.size(), progress);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView address = ExtractAddress(lines[i]);
-        const auto [found, isNew] =
-            firstLineOf.try_emplace(std::string_view(address.data(), size_t(address.size())), i);
+    AddressSet seen;
+    seen.insertAddresses(lines, [&](qsizetype i, bool isNew) {
         if (isNew)
             result.kept.append(lines, i);
-        else
-            result.keptMatches.append(lines, found->second);
         bar.at(i);
-    }
+    });
+    result.dropped = lines.size() - result.kept.size();
+    if (matches == Matches::Listed)
+        result.keptMatches = keptLinesOfDropped(lines);
     return result;
 }

@@ -30,8 +30,14 @@ bool hasSpacesInAddress(QByteArrayView line);
 struct DuplicateRemoval {
     AddressList kept;        // the first line of every address, in input order
     AddressList keptMatches; // for every line dropped, the kept line with the same address
+    qsizetype dropped = 0;
 };
+
+// Whether the kept line of every dropped one is wanted, or only how many were dropped:
+// on a long list the matches take as much room as the list itself.
+enum class Matches { Listed, Counted };
 
 // Lines whose address (exact bytes, case counts) repeats an earlier line's are dropped.
 DuplicateRemoval removeDuplicateAddresses(const AddressList& lines,
-                                          const EvenProgress::Sink& progress = {});
+                                          const EvenProgress::Sink& progress = {},
+                                          Matches matches = Matches::Listed);

@@ -1,31 +1,20 @@
 #include "tools/domainfilter.h"
 
-#include "core/byteset.h"
+#include "core/bytekeys.h"
 #include "core/lineprimitives.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
-
-namespace {
-
-std::string_view key(QByteArrayView bytes)
-{
-    return {bytes.data(), size_t(bytes.size())};
-}
-
-} // namespace
 
 // Equals scanning the listed items for every found domain, with a hash set of exact bytes.
 AddressList domainsToList(const AddressList& listed, const AddressList& found)
 {
-    ByteSet present(listed.size() + found.size());
+    ByteKeySet present;
     for (const QByteArrayView text : listed)
-        present.insert(text);
+        present.insert(byteKey(text));
     AddressList added;
     for (qsizetype i = 0; i < found.size(); ++i)
-        if (!found[i].isEmpty() && present.insert(found[i]))
+        if (!found[i].isEmpty() && present.insert(byteKey(found[i])).second)
             added.append(found, i);
     return added;
 }
@@ -34,21 +23,20 @@ AddressList domainsToList(const AddressList& listed, const AddressList& found)
 // its domain, then the chosen domains take their lines in order.
 AddressList linesOfDomains(const AddressList& lines, const AddressList& chosen)
 {
-    std::unordered_map<std::string_view, size_t> slotOf;
-    slotOf.reserve(size_t(chosen.size()));
+    ByteKeyMap<size_t> slotOf;
     for (const QByteArrayView domain : chosen)
-        slotOf.try_emplace(key(domain), slotOf.size());
+        slotOf.try_emplace(byteKey(domain), slotOf.size());
 
     std::vector<std::vector<qsizetype>> linesIn(slotOf.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto slot = slotOf.find(key(LineDomain(lines[i])));
+        const auto slot = slotOf.find(byteKey(LineDomain(lines[i])));
         if (slot != slotOf.end())
             linesIn[slot->second].push_back(i);
     }
 
     AddressList extracted;
     for (const QByteArrayView domain : chosen)
-        for (const qsizetype i : linesIn[slotOf.at(key(domain))])
+        for (const qsizetype i : linesIn[slotOf.at(byteKey(domain))])
             extracted.append(lines, i);
     return extracted;
 }

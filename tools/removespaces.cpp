@@ -168,11 +168,11 @@ void Tremove::xpButton1Click()
     m_form1.OutputList.clear();
     AppendLog("duplicated address:");
     DuplicateRemoval result = removeDuplicateAddresses(
-        m_form1.InputList, [this](int percent) { ProgressBar1->setValue(percent); });
-    if (dup->isChecked())
-        for (const QByteArrayView line : result.keptMatches)
-            AppendLog(shownText(line));
+        m_form1.InputList, [this](int percent) { ProgressBar1->setValue(percent); },
+        dup->isChecked() ? Matches::Listed : Matches::Counted);
+    for (const QByteArrayView line : result.keptMatches)
+        AppendLog(shownText(line));
     m_form1.OutputList = std::move(result.kept);
     m_form1.saveOutputListAs();
-    AppendLog("Deleted " + QString::number(result.keptMatches.size()) + " duplicated address");
+    AppendLog("Deleted " + QString::number(result.dropped) + " duplicated address");
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+// The open-addressing set of byte strings the program used before AddressSet and Boost's
+// flat tables; kept only as a yardstick for bench_hashsets.
+
 #include <QByteArrayView>
 
 #include <cstdint>
