@@ -4,6 +4,7 @@
 // addresses and keeps the list order. The figures show what the program's speed is near.
 #include "app/combination.h"
 #include "core/listfile.h"
+#include "ratioreporter.h"
 #include "support/syntheticlists.h"
 #include "tools/cleaning.h"
 #include "tools/splitting.h"
@@ -108,4 +109,4 @@ BENCHMARK(BM_Comm)->Name("Difference1Mx1M/comm -23 (sorted input)")->Unit(benchm
 BENCHMARK(BM_Split)->Name("Split1M_by10000/quillmere")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CoreutilsSplit)->Name("Split1M_by10000/split -l")->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+QUILLMERE_BENCHMARK_MAIN();

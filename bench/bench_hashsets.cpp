@@ -9,6 +9,7 @@
 #include "core/listfile.h"
 #include "formerbyteset.h"
 #include "largelist.h"
+#include "ratioreporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,4 +86,4 @@ BENCHMARK(BM_insert<BoostFlat>)->Name("Insert/boost flat set")->Apply(sizes);
 BENCHMARK(BM_formerByteSet)->Name("Insert/former ByteSet")->Apply(sizes);
 BENCHMARK(BM_insert<StdNodes>)->Name("Insert/std::unordered_set")->Apply(sizes);
 
-BENCHMARK_MAIN();
+QUILLMERE_BENCHMARK_MAIN();

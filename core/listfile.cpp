@@ -1,10 +1,10 @@
 #include "core/listfile.h"
 
 #include "core/apperror.h"
+#include "core/atomicwrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <bit>
@@ -177,23 +177,6 @@ AddressList readListFile(const QString& fileName)
     } catch (const std::bad_alloc&) {
         throw AppError::cannotOpen(fileName);
     }
-}
-
-void writeFileAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(fileName);
-    // A folder the user may not write holds no temporary file; an existing file there that
-    // the user may write is then written in place, as a plain write would do.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        throw AppError::cannotCreate(fileName);
-}
-
-void writeFileAtomically(const QString& fileName, QByteArrayView bytes)
-{
-    writeFileAtomically(fileName, [bytes](QIODevice& file) {
-        return file.write(bytes.data(), bytes.size()) == bytes.size();
-    });
 }
 
 void writeListFile(const QString& fileName, const AddressList& list)

@@ -7,7 +7,7 @@
 #include "app/windowsetup.h"
 #include "core/apperror.h"
 #include "core/applog.h"
-#include "core/listfile.h"
+#include "core/atomicwrite.h"
 #include "core/randomgenerator.h"
 #include "stats/chartview.h"
 #include "stats/domainstatistics.h"

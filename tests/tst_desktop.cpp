@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +22,23 @@ static QStringList rowTexts(const QAbstractItemView& view)
     for (int row = 0; row < view.model()->rowCount(view.rootIndex()); ++row)
         texts.append(view.model()->index(row, 0, view.rootIndex()).data().toString());
     return texts;
+}
+
+// Runs `save` in a child process and answers whether it saved without an error.
+template <typename Save> static bool savedInChild(const Save& save)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        try {
+            save();
+        } catch (...) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    return status == 0;
 }
 
 class TestDesktop : public QObject {
@@ -72,28 +92,34 @@ private slots:
         setFileDialogRunner({});
     }
 
-    // As an unprivileged child process (root's groups may stay: no group may write the
-    // folder): a file it may write, in a folder it may not.
-    void saveInReadOnlyFolder()
+    // A save replaces the old file only when complete, keeping its permissions; in a folder
+    // an unprivileged user may not write (root's groups may stay: no group may write it), a
+    // file the user may write is written in place.
+    void saves()
     {
-        const QString target = folder.write("old.txt", "old\r\n"), dir = QFileInfo(target).path();
+        const TestFolder saving;
+        const QString target = saving.write("old.txt", "old\r\n"), dir = QFileInfo(target).path();
+        QFile::setPermissions(target, QFileDevice::Permissions(0x6604));
+        QVERIFY(!savedInChild([&] {
+            const rlimit fileSize{4, 4};
+            ::signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+            writeListFile(target, {"longer than four bytes"});
+        }));
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
+        QCOMPARE(TestFolder::read(target), "old\r\n");
+
         QFile::setPermissions(target, QFileDevice::Permissions(0x6666));
         QFile::setPermissions(dir, QFileDevice::Permissions(0x5555));
-        const pid_t child = fork();
-        if (child == 0) {
-            try {
-                if (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0))
-                    writeListFile(target, {"new"});
-            } catch (...) {
-                _exit(1);
-            }
-            _exit(0);
-        }
-        int status = -1;
-        waitpid(child, &status, 0);
+        const bool saved = savedInChild([&] {
+            if (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0))
+                writeListFile(target, {"new"});
+        });
         QFile::setPermissions(dir, QFileDevice::Permissions(0x7700));
-        QCOMPARE(status, 0);
+        QVERIFY(saved);
         QCOMPARE(TestFolder::read(target), "new\r\n");
+        writeListFile(target, {"newer"});
+        QCOMPARE(QFile::permissions(target), QFileDevice::Permissions(0x6666));
     }
 
     // UTF-8, Latin-1 and mixed lines in the domain list and the log pane; typed text.
