@@ -3,6 +3,7 @@
 #include "core/apperror.h"
 #include "core/atomicwrite.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +11,7 @@
 #include <bit>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -108,38 +110,68 @@ QByteArray readAllOf(QFile& file, const QString& fileName)
     return bytes;
 }
 
-// Whole entries, each followed by CR LF, gathered into chunks of this size before they are
-// written: no second copy of a whole list, and few write calls.
+// What is written is gathered into chunks of this size: few write calls, and no second copy
+// of a whole list.
 constexpr qsizetype writeChunkSize = qsizetype(1) << 20;
 
-bool writeLines(QIODevice& file, const AddressList& list)
-{
-    QByteArray chunk(writeChunkSize, Qt::Uninitialized);
-    char* const chunkStart = chunk.data();
-    char* out = chunkStart;
-    const auto flush = [&] {
-        const qint64 size = out - chunkStart;
-        out = chunkStart;
-        return file.write(chunkStart, size) == size;
-    };
-    for (const QByteArrayView line : list) {
-        if (line.size() + 2 > writeChunkSize - (out - chunkStart)) {
+class ChunkedWriter {
+public:
+    explicit ChunkedWriter(QIODevice& file)
+        : m_file(file)
+        , m_chunk(writeChunkSize, Qt::Uninitialized)
+    {
+    }
+
+    bool write(QByteArrayView bytes)
+    {
+        while (bytes.size() > writeChunkSize - m_used) {
+            const qsizetype room = writeChunkSize - m_used;
+            std::memcpy(m_chunk.data() + m_used, bytes.data(), size_t(room));
+            m_used = writeChunkSize;
             if (!flush())
                 return false;
-            if (line.size() + 2 > writeChunkSize) {
-                if (file.write(line.data(), line.size()) != line.size() ||
-                    file.write("\r\n", 2) != 2)
-                    return false;
-                continue;
-            }
+            bytes = bytes.sliced(room);
         }
-        if (!line.isEmpty())
-            std::memcpy(out, line.data(), size_t(line.size()));
-        out += line.size();
-        *out++ = '\r';
-        *out++ = '\n';
+        if (!bytes.isEmpty())
+            std::memcpy(m_chunk.data() + m_used, bytes.data(), size_t(bytes.size()));
+        m_used += bytes.size();
+        return true;
     }
-    return flush();
+
+    bool flush()
+    {
+        const qsizetype size = std::exchange(m_used, 0);
+        return m_file.write(m_chunk.constData(), size) == size;
+    }
+
+private:
+    QIODevice& m_file;
+    QByteArray m_chunk;
+    qsizetype m_used = 0;
+};
+
+// Every entry followed by CR LF. Entries that stand one after another in the buffer they come
+// from, with CR LF between them there (a list read from a CR LF file), are one piece of that
+// buffer, written as it stands rather than line by line.
+bool writeLines(QIODevice& file, const AddressList& list)
+{
+    ChunkedWriter out(file);
+    const char* runStart = nullptr;
+    qsizetype runSize = -1; // none yet
+    for (const QByteArrayView line : list) {
+        if (runSize >= 0 && quintptr(line.data()) == quintptr(runStart) + quintptr(runSize) + 2 &&
+            runStart[runSize] == '\r' && runStart[runSize + 1] == '\n') {
+            runSize += 2 + line.size();
+            continue;
+        }
+        if (runSize >= 0 && !(out.write({runStart, runSize}) && out.write("\r\n")))
+            return false;
+        runStart = line.data();
+        runSize = line.size();
+    }
+    if (runSize >= 0 && !(out.write({runStart, runSize}) && out.write("\r\n")))
+        return false;
+    return out.flush();
 }
 
 } // namespace
@@ -151,19 +183,10 @@ AddressList parseListBytes(QByteArrayView bytes)
 
 QByteArray listFileBytes(const AddressList& list)
 {
-    qsizetype size = 0;
-    for (const QByteArrayView entry : list)
-        size += entry.size() + 2;
-    QByteArray bytes(size, Qt::Uninitialized);
-    char* out = bytes.data();
-    for (const QByteArrayView entry : list) {
-        if (!entry.isEmpty())
-            std::memcpy(out, entry.data(), size_t(entry.size()));
-        out += entry.size();
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    return bytes;
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    writeLines(bytes, list);
+    return bytes.data();
 }
 
 AddressList readListFile(const QString& fileName)
