@@ -153,12 +153,14 @@ private:
 // Every entry followed by CR LF. Entries that stand one after another in the buffer they come
 // from, with CR LF between them there (a list read from a CR LF file), are one piece of that
 // buffer, written as it stands rather than line by line.
-bool writeLines(QIODevice& file, const AddressList& list)
+bool writeLines(QIODevice& file, AddressList::const_iterator first,
+                AddressList::const_iterator last)
 {
     ChunkedWriter out(file);
     const char* runStart = nullptr;
     qsizetype runSize = -1; // none yet
-    for (const QByteArrayView line : list) {
+    for (; first != last; ++first) {
+        const QByteArrayView line = *first;
         if (runSize >= 0 && quintptr(line.data()) == quintptr(runStart) + quintptr(runSize) + 2 &&
             runStart[runSize] == '\r' && runStart[runSize + 1] == '\n') {
             runSize += 2 + line.size();
@@ -185,7 +187,7 @@ QByteArray listFileBytes(const AddressList& list)
 {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    writeLines(bytes, list);
+    writeLines(bytes, list.begin(), list.end());
     return bytes.data();
 }
 
@@ -204,5 +206,15 @@ AddressList readListFile(const QString& fileName)
 
 void writeListFile(const QString& fileName, const AddressList& list)
 {
-    writeFileAtomically(fileName, [&list](QIODevice& file) { return writeLines(file, list); });
+    writeFileAtomically(
+        fileName, [&list](QIODevice& file) { return writeLines(file, list.begin(), list.end()); });
+}
+
+void writeListFile(const QString& fileName, const AddressList& list, qsizetype from,
+                   qsizetype count)
+{
+    const auto first = list.begin() + std::clamp<qsizetype>(from, 0, list.size());
+    const auto last = first + std::clamp<qsizetype>(count, 0, list.end() - first);
+    writeFileAtomically(fileName,
+                        [first, last](QIODevice& file) { return writeLines(file, first, last); });
 }

@@ -17,3 +17,6 @@ AddressList readListFile(const QString& fileName);
 // Writes the list as writeFileAtomically() writes: a failed save leaves the old file as it
 // was. Throws AppError "Cannot create file <name>" on any failure.
 void writeListFile(const QString& fileName, const AddressList& list);
+// The same for `count` entries of `list` from `from` on, as far as they exist.
+void writeListFile(const QString& fileName, const AddressList& list, qsizetype from,
+                   qsizetype count);

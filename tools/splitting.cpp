@@ -30,7 +30,7 @@ void writeSplitFiles(const AddressList& lines, qint32 perFile, const QString& pr
     const qsizetype files = splitFileCount(lines.size(), perFile);
     for (qsizetype number = 1; number <= files; ++number) {
         const QString fileName = splitFileName(prefix, number);
-        writeListFile(fileName, lines.mid((number - 1) * perFile, perFile));
+        writeListFile(fileName, lines, (number - 1) * perFile, perFile);
         if (written)
             written(fileName);
     }
