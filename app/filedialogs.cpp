@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
@@ -58,12 +59,17 @@ PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objec
     m_dialog->setSizeGripEnabled(true);
     if (!nameFilters.isEmpty())
         m_dialog->setNameFilters(nameFilters);
-    // Qt would add the extension to every typed name without a dot, even to an existing
-    // file such as "emails"; the open dialog adds it itself, only where needed.
-    if (mode == QFileDialog::AcceptOpen)
-        m_openSuffix = defaultSuffix;
-    else
-        m_dialog->setDefaultSuffix(defaultSuffix);
+    m_dialog->setDefaultSuffix(defaultSuffix);
+    // Qt adds the default extension to every typed name without a dot, even to a file that
+    // exists as typed, such as "emails": the open dialog offers it only while the typed name
+    // is no existing file.
+    auto* typed = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (mode == QFileDialog::AcceptOpen && typed)
+        QObject::connect(typed, &QLineEdit::textChanged, m_dialog,
+                         [dialog = m_dialog, defaultSuffix](const QString& name) {
+                             const QFileInfo asTyped(dialog->directory(), name);
+                             dialog->setDefaultSuffix(asTyped.isFile() ? QString() : defaultSuffix);
+                         });
 }
 
 bool PersistentFileDialog::execute()
@@ -73,14 +79,6 @@ bool PersistentFileDialog::execute()
     const std::optional<QString> chosen = runFileDialog(*m_dialog);
     if (!chosen)
         return false;
-    m_fileName = withOpenSuffix(*chosen);
+    m_fileName = *chosen;
     return true;
-}
-
-QString PersistentFileDialog::withOpenSuffix(const QString& chosen) const
-{
-    const QFileInfo file(chosen);
-    if (m_openSuffix.isEmpty() || file.exists() || file.fileName().contains('.'))
-        return chosen;
-    return chosen + '.' + m_openSuffix;
 }

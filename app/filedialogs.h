@@ -28,9 +28,6 @@ public:
     QFileDialog& dialog() { return *m_dialog; }
 
 private:
-    QString withOpenSuffix(const QString& chosen) const;
-
     QFileDialog* m_dialog;
     QString m_fileName;
-    QString m_openSuffix;
 };
