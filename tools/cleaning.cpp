@@ -46,10 +46,8 @@ CleanResult cleanLines(const AddressList& lines, const CleanTests& tests)
             else
                 result.log.appendJoined({label, line});
         };
-        if (tests.emptyLine && line.isEmpty()) {
-            kept = false;
-            result.log.append("empty");
-        }
+        if (tests.emptyLine && line.isEmpty())
+            discard("empty");
         if (tests.withoutAtOrShort && address.indexOf('@') < 2 &&
             address.size() <= tests.shortLength)
             discard({});
