@@ -270,8 +270,8 @@ void paintMarks(QPainter& painter, const QRect& wall, const ChartWindow& window,
     }
 }
 
-// Labels stay inside the chart; one that would overlap the label before it is left out, so
-// the first bar's label is always there.
+// Labels stay inside the chart and clear of the legend; one that would overlap the label
+// before it is left out, so the first bar's label is always there.
 void paintLabels(QPainter& painter, const QRect& area, const QRect& wall, const ChartWindow& window,
                  const QList<ChartBar>& bars, const QColor& text)
 {
@@ -291,7 +291,7 @@ void paintLabels(QPainter& painter, const QRect& area, const QRect& wall, const 
         const int labelWidth = metrics.horizontalAdvance(label);
         const int labelLeft =
             std::max(area.left() + outerMargin,
-                     std::min(centreX - labelWidth / 2, area.right() - outerMargin - labelWidth));
+                     std::min(centreX - labelWidth / 2, wall.right() + legendGap / 2 - labelWidth));
         if (labelsEnd && labelLeft <= *labelsEnd + 4)
             continue;
         painter.drawText(QRect(labelLeft, wall.bottom() + 4, labelWidth + 1, metrics.height()),
