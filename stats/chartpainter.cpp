@@ -270,27 +270,31 @@ void paintMarks(QPainter& painter, const QRect& wall, const ChartWindow& window,
     }
 }
 
-// Labels stay inside the chart and clear of the legend; one that would overlap the label
-// before it is left out, so the first bar's label is always there.
-void paintLabels(QPainter& painter, const QRect& area, const QRect& wall, const ChartWindow& window,
-                 const QList<ChartBar>& bars, const QColor& text)
+// Labels stay inside the chart and clear of the legend. Only the first bar of a pixel column
+// may have one, and one that would overlap the label before it is left out, so the first
+// bar's label is always there.
+void paintLabels(QPainter& painter, const QRect& wall, const ChartWindow& window,
+                 const QList<ChartBar>& bars, const QColor& text, int leftmost)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const WallMapping map(wall, window);
     const auto [first, end] = map.barRange(bars.size());
     painter.setPen(text);
     std::optional<int> labelsEnd;
+    std::optional<int> lastCentre;
     for (qsizetype i = first; i < end; ++i) {
         const int centreX = int(map.xOf(double(i) + 0.5));
+        const bool sameColumn = centreX == lastCentre;
+        lastCentre = centreX;
         // A label starts at its centre or further left: one centred before the last label's
         // end would overlap it, so it is not even measured.
-        if (centreX < wall.left() || centreX > wall.right() ||
+        if (sameColumn || centreX < wall.left() || centreX > wall.right() ||
             (labelsEnd && centreX <= *labelsEnd + 4))
             continue;
         const QString label = shownText(bars[i].label);
         const int labelWidth = metrics.horizontalAdvance(label);
         const int labelLeft =
-            std::max(area.left() + outerMargin,
+            std::max(leftmost,
                      std::min(centreX - labelWidth / 2, wall.right() + legendGap / 2 - labelWidth));
         if (labelsEnd && labelLeft <= *labelsEnd + 4)
             continue;
@@ -371,7 +375,7 @@ void paintChart(QPainter& painter, const QRect& area, const ChartContent& conten
     if (!content.bars.isEmpty()) {
         paintBars(painter, wall, shown, content.bars, look.culled);
         paintMarks(painter, wall, shown, content, look.culled);
-        paintLabels(painter, area, wall, shown, content.bars, look.text);
+        paintLabels(painter, wall, shown, content.bars, look.text, area.left() + outerMargin);
     }
     layout.legend.paint(painter);
 }
