@@ -159,10 +159,14 @@ void ChartView::mouseReleaseEvent(QMouseEvent* event)
 void ChartView::wheelEvent(QWheelEvent* event)
 {
     const ChartLegend shown = legend();
-    const int steps = event->angleDelta().y() / 120;
-    if (!shown.scrolls() || !shown.contains(event->position().toPoint()) || steps == 0)
+    if (!shown.scrolls() || !shown.contains(event->position().toPoint()))
         return QWidget::wheelEvent(event);
-    scrollLegendTo(shown.firstRow() - steps * wheelRows);
+    // Touchpads turn in small parts of a notch: they add up to whole steps.
+    m_wheelTurn += event->angleDelta().y();
+    const int steps = m_wheelTurn / 120;
+    m_wheelTurn %= 120;
+    if (steps != 0)
+        scrollLegendTo(shown.firstRow() - steps * wheelRows);
 }
 
 QByteArray ChartView::bitmapBytes() const

@@ -56,6 +56,8 @@ private:
     ChartContent m_content;
     std::optional<ChartWindow> m_window;
     int m_legendRow = 0;
+    // The wheel's turn not yet taken as a step, in eighths of a degree.
+    int m_wheelTurn = 0;
     // The drawn chart; null when it must be drawn again.
     QImage m_drawn;
     std::optional<ChartWindow> m_target;
