@@ -35,6 +35,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The box with its gradient and border, at the layout size.
+    void paintBox(QPainter& canvas, const QRect& box) const;
+
     TCheckBoxAlignment m_alignment = cbaRight;
     QColor m_colour;
 };

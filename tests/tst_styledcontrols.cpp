@@ -26,6 +26,16 @@ static void addTableRows(const QString& name)
                 << line.split(QRegularExpression(" *\\| *"));
 }
 
+// The control as drawn on a screen of that scale.
+static QImage pictureAt(QWidget& control, qreal scale)
+{
+    QImage picture((QSizeF(control.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    control.render(&picture);
+    return picture;
+}
+
 // Plays an input script (the steps are described in input.txt) on a control.
 static void playInput(QWidget& control, const QString& script)
 {
@@ -108,7 +118,7 @@ void TestStyledControls::input()
     QDialog dialog;
     dialog.setModal(true);
     QWidget& window = fields[1] == "dialog" ? dialog : plainWindow;
-    window.setPalette(QPalette(QColor(239, 239, 239), Qt::magenta)); // behind the cut corners
+    QPalette colours(QColor(239, 239, 239), Qt::magenta); // magenta behind the cut corners
     window.resize(300, 70);
     window.setFocusPolicy(Qt::ClickFocus); // as the tool windows that close on Escape
     place(new QLineEdit(&window), "edit", QRect(10, 40, 100, 20))->setFocus();
@@ -119,8 +129,22 @@ void TestStyledControls::input()
     control->move(10, 10);
     control->setFont(QFont("DejaVu Sans", 8));
     control->setText(fields[2]);
-    for (const QString& p : fields[3].split(' ', Qt::SkipEmptyParts))
-        QVERIFY(control->setProperty(qPrintable(p.section('=', 0, 0)), p.section('=', 1)));
+    qreal scale = 1;
+    for (const QString& p : fields[3].split(' ', Qt::SkipEmptyParts)) {
+        const QString key = p.section('=', 0, 0), value = p.section('=', 1);
+        if (key == "scale") {
+            scale = value.toDouble();
+        } else if (key == "pointSize") {
+            control->setFont(QFont("DejaVu Sans", value.toInt()));
+        } else if (key == "scheme") { // Breeze Dark's colours
+            colours.setColor(QPalette::Button, QColor(49, 54, 59));
+            for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
+                colours.setColor(role, QColor(239, 240, 241));
+        } else {
+            QVERIFY(control->setProperty(qPrintable(key), value));
+        }
+    }
+    window.setPalette(colours);
     connect(control, &QAbstractButton::clicked, [&] {
         seen << (button ? "click" : control->isChecked() ? "checked" : "unchecked");
     });
@@ -145,7 +169,7 @@ void TestStyledControls::input()
     QCOMPARE(seen.join(' '), fields.value(5));
     const QString picture = fields.value(6);
     const QString difference =
-        picture.isEmpty() ? QString() : compareWithReference(control->grab().toImage(), picture);
+        picture.isEmpty() ? QString() : compareWithReference(pictureAt(*control, scale), picture);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
