@@ -187,7 +187,8 @@ void TxpButton::paintDisabledLook(QPainter& canvas) const
     const int w = width();
     const int h = height();
     drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, disabledFill);
-    canvas.setPen(palette().color(QPalette::Button));
+    // The system button face, where dialogs and their controls stand: Qt's window colour.
+    canvas.setPen(palette().color(QPalette::Window));
     canvas.drawPoints(
         QPolygon({QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(0, h - 1)}));
     drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), disabledFrame);

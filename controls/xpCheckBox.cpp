@@ -45,7 +45,7 @@ void TxpCheckBox::setAlignment(TCheckBoxAlignment alignment)
 
 QColor TxpCheckBox::color() const
 {
-    return m_colour.isValid() ? m_colour : palette().color(QPalette::Button);
+    return m_colour.isValid() ? m_colour : palette().color(QPalette::Window);
 }
 
 void TxpCheckBox::setColor(const QColor& colour)

@@ -151,7 +151,8 @@ void TestStyledControls::input()
     QDialog dialog;
     dialog.setModal(true);
     QWidget& window = fields[1] == "dialog" ? dialog : plainWindow;
-    QPalette colours(QColor(239, 239, 239), Qt::magenta); // magenta behind the cut corners
+    // The window colour, magenta, shows behind the cut corners and as the check box colour.
+    QPalette colours(QColor(239, 239, 239), Qt::magenta);
     window.resize(300, 70);
     window.setFocusPolicy(Qt::ClickFocus); // as the tool windows that close on Escape
     place(new QLineEdit(&window), "edit", QRect(10, 40, 100, 20))->setFocus();
@@ -170,6 +171,7 @@ void TestStyledControls::input()
         } else if (key == "pointSize") {
             control->setFont(QFont("DejaVu Sans", value.toInt()));
         } else if (key == "scheme") { // Breeze Dark's colours
+            colours.setColor(QPalette::Window, QColor(42, 46, 50));
             colours.setColor(QPalette::Button, QColor(49, 54, 59));
             for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
                 colours.setColor(role, QColor(239, 240, 241));
