@@ -25,8 +25,8 @@ std::vector<int> edgesAlong(double origin, int count, double scale)
     for (int i = 0; i <= count; ++i)
         edges[std::size_t(i)] =
             2 * i <= count ? deviceEdge(i * scale) : extent - deviceEdge((count - i) * scale);
-    for (std::size_t i = 1; i < edges.size(); ++i)
-        edges[i] = std::clamp(edges[i], edges[i - 1], extent);
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        edges[i] = std::max(std::clamp(edges[i], 0, std::max(extent, 0)), i > 0 ? edges[i - 1] : 0);
     return edges;
 }
 
