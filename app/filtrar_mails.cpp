@@ -81,6 +81,8 @@ TForm1::TForm1()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setAccessibleName("Log");
+    // The log is read, not typed: Tab moves on to the next control instead of into the text.
+    Memo1->setTabChangesFocus(true);
     column->addWidget(Memo1, 1);
 
     ProgressBar1 = new QProgressBar(central);

@@ -10,3 +10,5 @@ apt-get install -y --no-install-recommends \
     clang libclang-rt-14-dev dpkg-dev rsync
 # A metafile reader for the chart export test (the test is skipped where it is missing).
 apt-get install -y --no-install-recommends libreoffice-draw
+# GNOME's desktop font, one of the desktop fonts the window tests set (a plain sans where missing).
+apt-get install -y --no-install-recommends fonts-cantarell

@@ -76,9 +76,12 @@ QString fact(QObject& control, const QString& key, const QString& section = {})
         return qobject_cast<QFileDialog*>(&control)->nameFilters().join(";;");
     if (key == "menu")
         return qobject_cast<QMenu*>(control.parent())->title();
-    for (QWidget* next = qobject_cast<QWidget*>(&control); key == "tab";)
-        if (next = next->nextInFocusChain(); next->focusPolicy() & Qt::TabFocus)
-            return next->objectName();
+    if (auto* widget = qobject_cast<QWidget*>(&control); widget && key == "tab") {
+        // Where a press of Tab on the control takes the focus (a pane that keeps Tab, itself).
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Tab);
+        return widget->window()->focusWidget()->objectName();
+    }
     if (key == "shows") {
         qobject_cast<QAction*>(&control)->trigger();
         for (const QWidget* window : QApplication::topLevelWidgets())

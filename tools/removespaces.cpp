@@ -69,6 +69,8 @@ Tremove::Tremove(TForm1& form1)
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName("Progress");
 
+    giveStyledControlsWindowFont(*this);
+
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Tremove::xpButton2Click));
     connect(work, &TxpButton::clicked, this, guarded(this, &Tremove::workClick));
     connect(xpButton1, &TxpButton::clicked, this, guarded(this, &Tremove::xpButton1Click));
