@@ -35,23 +35,18 @@ const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*)"};
 constexpr int emptyFirstLine = 1;
 
 // The characters that would start a new line of the pane within one log line (a file name
-// may hold a line break, a list line a line or paragraph separator) are shown as symbols,
-// so that every line logged stays one line: the control pictures for CR and LF, the symbol
-// for a new line for U+2028 and U+2029, and the replacement character for the two
-// noncharacters that Qt's text documents take as frame marks.
+// may hold a line break, a list line a line or paragraph separator) are shown as the return
+// symbol, which the desktop's common fonts have, so that every line logged stays one line;
+// the two noncharacters that Qt's text documents take as frame marks show as replaced.
 QString asOneLine(QString text)
 {
     for (QChar& c : text)
         switch (c.unicode()) {
         case u'\r':
-            c = u'\u240d';
-            break;
         case u'\n':
-            c = u'\u240a';
-            break;
         case u'\u2028':
         case u'\u2029':
-            c = u'\u2424';
+            c = u'\u23ce';
             break;
         case u'\ufdd0':
         case u'\ufdd1':

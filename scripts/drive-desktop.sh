@@ -94,5 +94,5 @@ answer_dialog() {
     fi
     wait_for "the dialog '$1' to close" not window_named "$1"
     wait_for "the completion list to close with the dialog '$1'" not window_named popup
-    [[ $1 != '^Save As$' ]] || wait_for "the file $2" test -f "$2"
+    [[ $1 != '^Save As$' || $2 == cancel ]] || wait_for "the file $2" test -f "$2"
 }

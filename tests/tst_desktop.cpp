@@ -67,9 +67,9 @@ private slots:
         const QStringList empty{"", "", "x", "", "y"};
         QTest::newRow("empty lines keep their place") << empty << empty;
         QTest::newRow("line breaks of a file name")
-            << QStringList{"opened: a\nb\r.txt", "x"} << QStringList{"opened: a␊b␍.txt", "x"};
+            << QStringList{"opened: a\nb\r.txt", "x"} << QStringList{"opened: a⏎b⏎.txt", "x"};
         QTest::newRow("line and paragraph separators")
-            << QStringList{"a\u2028b", "c\u2029d"} << QStringList{"a␤b", "c␤d"};
+            << QStringList{"a\u2028b", "c\u2029d"} << QStringList{"a⏎b", "c⏎d"};
         QTest::newRow("frame marks") << QStringList{"a\ufdd0b\ufdd1"} << QStringList{"a�b�"};
     }
     void logPane()
