@@ -141,7 +141,13 @@ void TestStatistics::window()
             QTest::qWait(400);
         } else if (const qsizetype key = QString("^v<x").indexOf(step); key >= 0)
             QTest::keyClick(QApplication::focusWidget(), keys[key]);
-        else
+        else if (const qsizetype way = QString("di").indexOf(step); way >= 0) {
+            // A screen reader's Decrease or Increase: the field's value and step, as offered.
+            QAccessibleValueInterface& value =
+                *QAccessible::queryAccessibleInterface(span)->valueInterface();
+            value.setCurrentValue(value.currentValue().toInt() +
+                                  (way ? 1 : -1) * value.minimumStepSize().toInt());
+        } else
             QTest::keyClick(span, step.toLatin1());
     }
 
