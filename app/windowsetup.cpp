@@ -1,5 +1,6 @@
 #include "app/windowsetup.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -17,6 +18,14 @@ QFont designFont(int pointSize, bool bold)
     QFont font(QStringLiteral("MS Sans Serif"), pointSize);
     font.setBold(bold);
     return font;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const QFileInfo& picture : QDir(":/icons").entryInfoList({"quillmere-*.png"}))
+        icon.addFile(picture.filePath());
+    return icon;
 }
 
 void setOuterSize(QWidget& window, int width, int height)

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 // The layouts' font: the named family is asked for and Qt's fallback chooses on Linux.
 QFont designFont(int pointSize = 8, bool bold = false);
+
+// The program's icon at every size it is drawn in, from 16 to 256 pixels.
+QIcon programIcon();
 
 // Sizes a window by its outer size as laid out, allowing for a usual frame and title bar.
 void setOuterSize(QWidget& window, int width, int height);

@@ -1,9 +1,11 @@
+#include "app/homepage.h"
 #include "app/programwindows.h"
 #include "controls/xpCheckBox.h"
 #include "core/applog.h"
 #include "core/listfile.h"
 #include "support/dialogscript.h"
 #include "support/logcapture.h"
+#include "support/messageboxwatcher.h"
 #include "support/testfiles.h"
 #include "tools/domainlistmodel.h"
 
@@ -151,6 +153,19 @@ private slots:
         w.seed.findChild<QLineEdit*>("salidaf")->setText(folder.path("seeded.txt"));
         w.seed.button2Click();
         QVERIFY(TestFolder::read(folder.path("seeded.txt")).startsWith("jos\xc3\xa9@b.test\r\n"));
+    }
+
+    // With neither xdg-open nor a browser to start, "Home" says so and names the manual.
+    void noBrowser()
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", folder.path("no-programs").toLocal8Bit());
+        const MessageBoxWatcher boxes;
+        w.form1.Home1Click();
+        qputenv("PATH", path);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.shown()[0].startsWith("Quillmere: No web browser could be started"));
+        QVERIFY(boxes.texts()[0].contains(homePageUrl().toLocalFile() + "\n"));
     }
 
     // Every control without text of its own has a name, distinct within its window.
