@@ -67,7 +67,8 @@ void clearWaylandTitle(const QWidget& window)
 
 // The show event comes after the native window is made and before it is mapped, so an X11
 // window manager never sees the application's name. On Wayland the toplevel is made after the
-// show event and titled at once; the empty title follows as soon as the show is done.
+// show event and titled at once; the empty title follows as soon as the show is done, before
+// the compositor's first configure.
 class EmptyTitle : public QObject {
 public:
     explicit EmptyTitle(QWidget& window)

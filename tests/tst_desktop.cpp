@@ -155,14 +155,12 @@ private slots:
         QVERIFY(TestFolder::read(folder.path("seeded.txt")).startsWith("jos\xc3\xa9@b.test\r\n"));
     }
 
-    // With neither xdg-open nor a browser to start, "Home" says so and names the manual.
+    // With no browser to start, "Home" says so and names the manual. The offscreen platform
+    // starts nothing, as a desktop without xdg-open and a browser.
     void noBrowser()
     {
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", folder.path("no-programs").toLocal8Bit());
         const MessageBoxWatcher boxes;
         w.form1.Home1Click();
-        qputenv("PATH", path);
         QCOMPARE(boxes.shown().size(), 1);
         QVERIFY(boxes.shown()[0].startsWith("Quillmere: No web browser could be started"));
         QVERIFY(boxes.texts()[0].contains(homePageUrl().toLocalFile() + "\n"));
