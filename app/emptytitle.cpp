@@ -4,9 +4,13 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
 
 #include <xcb/xcb.h>
 
+#include <dlfcn.h>
+
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -41,8 +45,30 @@ void clearNativeTitle(const QWidget& window)
     xcb_flush(connection);
 }
 
-// The show event comes after the native window is made and before it is mapped, so the
-// window manager never sees the application's name.
+// Qt's Wayland plug-in also sends the application's name as the toplevel's title, and offers
+// no way to send an empty one: the request is sent on the toplevel Qt made.
+void clearWaylandTitle(const QWidget& window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("wayland") || !window.windowHandle())
+        return;
+    void* toplevel = QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
+        "xdg_toplevel", window.windowHandle());
+    // libwayland-client came with Qt's Wayland plug-in; it is looked up there rather than
+    // linked, so that X11 users need no Wayland library.
+    using Marshal = void (*)(void* proxy, std::uint32_t opcode, ...);
+    static const auto marshal = [] {
+        void* library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        return reinterpret_cast<Marshal>(library ? dlsym(library, "wl_proxy_marshal") : nullptr);
+    }();
+    constexpr std::uint32_t xdgToplevelSetTitle = 2;
+    if (toplevel && marshal)
+        marshal(toplevel, xdgToplevelSetTitle, "");
+}
+
+// The show event comes after the native window is made and before it is mapped, so an X11
+// window manager never sees the application's name. On Wayland the toplevel is made after the
+// show event and titled at once; the empty title follows as soon as the show is done, before
+// the compositor's first configure.
 class EmptyTitle : public QObject {
 public:
     explicit EmptyTitle(QWidget& window)
@@ -53,8 +79,12 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show)
-            clearNativeTitle(*static_cast<QWidget*>(watched));
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            clearNativeTitle(*window);
+            QMetaObject::invokeMethod(
+                this, [window] { clearWaylandTitle(*window); }, Qt::QueuedConnection);
+        }
         return false;
     }
 };

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -244,14 +243,14 @@ void TForm1::Manual1Click()
 {
     const QString helpFile = QApplication::applicationDirPath() + "/help.htm";
     if (QFileInfo::exists(helpFile))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+        openInBrowser(QUrl::fromLocalFile(helpFile));
     else
         showErrorBox("Error", "The Help file: \"help.htm\" was not found.");
 }
 
 void TForm1::Home1Click()
 {
-    QDesktopServices::openUrl(homePageUrl());
+    openInBrowser(homePageUrl());
 }
 
 void TForm1::Button1Click()

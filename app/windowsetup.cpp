@@ -2,6 +2,7 @@
 
 #include "controls/styledcontrol.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -25,6 +26,14 @@ void giveStyledControlsWindowFont(QWidget& window)
 {
     for (StyledControl* control : window.findChildren<StyledControl*>())
         control->setFont(window.font());
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const QFileInfo& picture : QDir(":/icons").entryInfoList({"quillmere-*.png"}))
+        icon.addFile(picture.filePath());
+    return icon;
 }
 
 void setOuterSize(QWidget& window, int width, int height)

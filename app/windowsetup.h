@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,9 @@ QFont designFont(int pointSize = 8, bool bold = false);
 // The styled controls keep a font of their own, the desktop's; this gives each of the
 // window's styled controls the window's design font, which their fixed sizes were laid out for.
 void giveStyledControlsWindowFont(QWidget& window);
+
+// The program's icon at every size it is drawn in, from 16 to 256 pixels.
+QIcon programIcon();
 
 // Sizes a window by its outer size as laid out, allowing for a usual frame and title bar.
 void setOuterSize(QWidget& window, int width, int height);

@@ -1,6 +1,7 @@
 // The program on a desktop, by subject, each case a row of a table on a fresh start of the
 // program: the log pane, the open dialog, saves, the locale's encoding, assistive tools,
-// focus after a dialog and ending the program.
+// focus after a dialog, a desktop without a browser and ending the program.
+#include "app/homepage.h"
 #include "app/programwindows.h"
 #include "controls/xpCheckBox.h"
 #include "core/applog.h"
@@ -8,6 +9,7 @@
 #include "support/dialogscript.h"
 #include "support/findcontrol.h"
 #include "support/logcapture.h"
+#include "support/messageboxwatcher.h"
 #include "support/qtwarnings.h"
 #include "support/testfiles.h"
 #include "tools/domainlistmodel.h"
@@ -187,6 +189,17 @@ private slots:
         w->seed.findChild<QLineEdit*>("salidaf")->setText(folder->path("seeded.txt"));
         w->seed.button2Click();
         QVERIFY(TestFolder::read(folder->path("seeded.txt")).startsWith("jos\xc3\xa9@b.test\r\n"));
+    }
+
+    // With no browser to start, "Home" says so and names the manual. The offscreen platform
+    // starts nothing, as a desktop without xdg-open and a browser.
+    void noBrowser()
+    {
+        const MessageBoxWatcher boxes;
+        w->form1.Home1Click();
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.shown()[0].startsWith("Quillmere: No web browser could be started"));
+        QVERIFY(boxes.texts()[0].contains(homePageUrl().toLocalFile() + "\n"));
     }
 
     // Every control without text of its own has a name, distinct within its window.
