@@ -25,6 +25,14 @@ AddressList::AddressList(QByteArray bytes, QList<Entry> entries)
     m_buffers.append(std::move(bytes));
 }
 
+AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> entries)
+{
+    AddressList list;
+    list.m_entries = std::move(entries);
+    list.m_buffers = source.m_buffers;
+    return list;
+}
+
 void AddressList::clear()
 {
     m_entries.clear();
