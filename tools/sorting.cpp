@@ -74,12 +74,21 @@ public:
     {
     }
 
-    CompositeCursor cursor(const KeyedItem& item) const
+    struct Composite {
+        QByteArrayView key;
+        QByteArrayView line;
+    };
+    Composite composite(const KeyedItem& item) const
     {
         const QByteArrayView line = m_lines[item.index];
         if (item.keyLength == longKey)
             return {sortKeyOf(line, m_key), line};
         return {line.first(trimmedEnd(line)).last(item.keyLength), line};
+    }
+    CompositeCursor cursor(const KeyedItem& item) const
+    {
+        const Composite text = composite(item);
+        return {text.key, text.line};
     }
 
     static int compare(CompositeCursor a, CompositeCursor b)
@@ -98,7 +107,14 @@ public:
     }
     int compare(const KeyedItem& a, const KeyedItem& b) const
     {
-        return compare(cursor(a), cursor(b));
+        const Composite x = composite(a);
+        const Composite y = composite(b);
+        // Keys of one length end together, so the markers meet and the lines decide.
+        if (x.key.size() == y.key.size()) {
+            const int order = CompareAsciiNoCase(x.key, y.key);
+            return order != 0 ? order : CompareAsciiNoCase(x.line, y.line);
+        }
+        return compare(CompositeCursor(x.key, x.line), CompositeCursor(y.key, y.line));
     }
 
     quint64 prefixFrom(const KeyedItem& item, qsizetype from) const
