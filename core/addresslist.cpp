@@ -35,7 +35,9 @@ AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> 
 
 void AddressList::clear()
 {
-    m_entries.clear();
+    // Gives the entries' memory back too (QList's clear keeps it): a list emptied before a
+    // long list is read again must not hold the old entries while the new ones are made.
+    m_entries = QList<Entry>();
     m_buffers.clear();
     m_sharedFrom.clear();
     m_room = Room();
