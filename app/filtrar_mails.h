@@ -2,6 +2,7 @@
 
 #include "app/filedialogs.h"
 #include "core/addresslist.h"
+#include "core/deferredlist.h"
 
 #include <QMainWindow>
 
@@ -36,7 +37,7 @@ public:
     void setToolWindows(const ToolWindows& windows) { m_tools = windows; }
 
     AddressList InputList;
-    AddressList SecondList;
+    DeferredList SecondList; // made on first reading after an address or domain sort
     AddressList OutputList;
 
     PersistentFileDialog OpenDialog1;

@@ -139,32 +139,57 @@ template <typename Payload> SortItem<Payload> sortItem(QByteArrayView text, Payl
     return {abcqsort_detail::foldedPrefix(text, 0), text, payload};
 }
 
-// Sorts the items by their texts, moving whole items exactly as QuickSortList moves texts.
-template <typename Payload> void QuickSortItems(std::span<SortItem<Payload>> items)
+// Sorts items that carry the folded prefix of their text (`prefix`), moving whole items
+// exactly as QuickSortList moves texts. `texts` reads an item's text: compare(a, b) as
+// CompareAsciiNoCase does, prefixFrom(item, from) the folded eight bytes from `from` on, as
+// foldedPrefix, and sharedLength(a, b) as sharedFoldedLength.
+template <typename Item, typename Texts>
+void QuickSortPrefixed(std::span<Item> items, const Texts& texts)
 {
     using namespace abcqsort_detail;
-    const auto compare = [](const SortItem<Payload>& a, const SortItem<Payload>& b) {
+    const auto compare = [&texts](const Item& a, const Item& b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix ? -1 : 1;
-        return CompareAsciiNoCase(a.text, b.text);
+        return texts.compare(a, b);
     };
     // The texts of a range lie between its two neighbours, which stay in place from then
     // on, so they share all the folded bytes that the neighbours share. Once that is several
     // bytes past where the prefixes start, the prefixes are taken again from there.
-    const auto refine = [items](qsizetype left, qsizetype right, qsizetype shared) {
+    const auto refine = [items, &texts](qsizetype left, qsizetype right, qsizetype shared) {
         constexpr qsizetype smallestRange = 32;
         constexpr qsizetype worthwhileGain = 4;
         if (right - left < smallestRange || left == 0 || right + 1 == qsizetype(items.size()))
             return shared;
-        const qsizetype bounds = sharedFoldedLength(items[left - 1].text, items[right + 1].text);
+        const qsizetype bounds = texts.sharedLength(items[left - 1], items[right + 1]);
         if (bounds < shared + worthwhileGain)
             return shared;
         for (qsizetype i = left; i <= right; ++i)
-            items[i].prefix = foldedPrefix(items[i].text, bounds);
+            items[i].prefix = texts.prefixFrom(items[i], bounds);
         return bounds;
     };
     if (items.size() > 1)
         sortRange(items.data(), 0, qsizetype(items.size()) - 1, 0, compare, refine);
+}
+
+// Sorts the items by their texts, moving whole items exactly as QuickSortList moves texts.
+template <typename Payload> void QuickSortItems(std::span<SortItem<Payload>> items)
+{
+    using Item = SortItem<Payload>;
+    struct Texts {
+        static int compare(const Item& a, const Item& b)
+        {
+            return CompareAsciiNoCase(a.text, b.text);
+        }
+        static quint64 prefixFrom(const Item& item, qsizetype from)
+        {
+            return abcqsort_detail::foldedPrefix(item.text, from);
+        }
+        static qsizetype sharedLength(const Item& a, const Item& b)
+        {
+            return abcqsort_detail::sharedFoldedLength(a.text, b.text);
+        }
+    };
+    QuickSortPrefixed(items, Texts{});
 }
 
 // Sorts the list in place with the middle-pivot hole-partition quicksort. Entries that

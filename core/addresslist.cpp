@@ -25,9 +25,19 @@ AddressList::AddressList(QByteArray bytes, QList<Entry> entries)
     m_buffers.append(std::move(bytes));
 }
 
+AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> entries)
+{
+    AddressList list;
+    list.m_entries = std::move(entries);
+    list.m_buffers = source.m_buffers;
+    return list;
+}
+
 void AddressList::clear()
 {
-    m_entries.clear();
+    // Gives the entries' memory back too (QList's clear keeps it): a list emptied before a
+    // long list is read again must not hold the old entries while the new ones are made.
+    m_entries = QList<Entry>();
     m_buffers.clear();
     m_sharedFrom.clear();
     m_room = Room();

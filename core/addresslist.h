@@ -69,6 +69,8 @@ public:
 
     // A list of `entries` that all point into `bytes`, which the list keeps.
     AddressList(QByteArray bytes, QList<Entry> entries);
+    // A list of `entries` that all point into the bytes of `source`, which it shares.
+    static AddressList sharingBytesOf(const AddressList& source, QList<Entry> entries);
 
     qsizetype size() const { return m_entries.size(); }
     bool isEmpty() const { return m_entries.isEmpty(); }

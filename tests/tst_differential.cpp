@@ -26,6 +26,19 @@ std::vector<int> literalProgress(const AddressList& lines)
     return LiteralCombination(Combination::Difference, lines, {}).progress;
 }
 
+// Both keyed sorts of `input` against sorting its composite lines as written and cutting them.
+void compareKeyedSorts(const AddressList& input)
+{
+    for (const bool byDomain : {false, true}) {
+        const SortKey key = byDomain ? SortKey::Domain : SortKey::Address;
+        const AddressList sorted = sortByKey(input, key);
+        const AddressList composites = compositeLines(sorted, key);
+        QCOMPARE(composites, literal::sortedComposites(input, byDomain));
+        for (qsizetype i = 0; i < input.size(); ++i)
+            QCOMPARE(sorted[i], literal::stripComposite(composites[i].toByteArray(), byDomain));
+    }
+}
+
 } // namespace
 
 class TestDifferential : public QObject {
@@ -90,14 +103,23 @@ void TestDifferential::sorts()
             AddressList sorted = input;
             QuickSortList(sorted);
             QCOMPARE(sorted, expected);
-
-            const bool byDomain = round % 2;
-            const KeyedSort keyed = sortByKey(input, byDomain ? SortKey::Domain : SortKey::Address);
-            QCOMPARE(keyed.composites, literal::sortedComposites(input, byDomain));
-            for (qsizetype i = 0; i < input.size(); ++i)
-                QCOMPARE(keyed.lines[i],
-                         literal::stripComposite(keyed.composites[i].toByteArray(), byDomain));
+            compareKeyedSorts(input);
         }
+    // Keys and lines that meet through the marker: keys that are prefixes of others, bytes
+    // that sort around "_" and ";", empty keys, case, the marker itself inside lines.
+    const QByteArray pieces[] = {
+        "a", "A", "b", "z", "_",  ";",    "___;;__",          "__", "@", ".", "-", " ",
+        ",", "^", "`", "[", "\t", "\xe9", QByteArray(1, '\0')};
+    for (int round = 0; round < 200; ++round) {
+        AddressList input;
+        for (int n = lists.pick(round % 4 ? 40 : 400); n > 0; --n) {
+            QByteArray line;
+            for (int k = lists.pick(8); k > 0; --k)
+                line += pieces[lists.pick(std::size(pieces))];
+            input.append(line);
+        }
+        compareKeyedSorts(input);
+    }
 }
 
 void TestDifferential::domainFilter()

@@ -83,22 +83,26 @@ void Tsort::xpButton2Click()
     }
     if (c1->isChecked()) {
         AppendLog("sorting for address");
-        sortByKey(false);
+        sortByKey(SortKey::Address);
     }
     if (c3->isChecked()) {
         AppendLog("sorting for domains");
-        sortByKey(true);
+        sortByKey(SortKey::Domain);
     }
     AppendLog("Finished");
 }
 
-void Tsort::sortByKey(bool byDomain)
+void Tsort::sortByKey(SortKey key)
 {
     m_form1.SecondList.clear();
-    KeyedSort sorted =
-        ::sortByKey(m_form1.InputList, byDomain ? SortKey::Domain : SortKey::Address);
-    m_form1.SecondList = std::move(sorted.composites);
-    m_form1.OutputList = std::move(sorted.lines);
+    // The former result goes first, so a second sort of a long list does not hold two.
+    m_form1.OutputList.clear();
+    m_form1.OutputList = ::sortByKey(m_form1.InputList, key);
+    // The sorted composite lines are the second list's from now on, though seldom read (a
+    // combination run before "Open File 2"): they are made only then, from the sorted lines.
+    m_form1.SecondList.defer(m_form1.OutputList.size(), [lines = m_form1.OutputList, key] {
+        return compositeLines(lines, key);
+    });
 }
 
 void Tsort::xpButton3Click()

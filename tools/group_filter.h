@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/sorting.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -28,7 +30,7 @@ protected:
 
 private:
     void keepOnlyChecked(TxpCheckBox* clicked);
-    void sortByKey(bool byDomain);
+    void sortByKey(SortKey key);
 
     TForm1& m_form1;
 
