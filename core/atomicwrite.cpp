@@ -128,8 +128,14 @@ bool writeInPlace(Descriptor& file, const struct stat& old, const Writer& write)
     if (!write(measure))
         return false;
     const qint64 size = measure.written();
-    return (size == 0 || ::posix_fallocate(file, 0, size) == 0) && writeTo(file, true, write) &&
-           ::ftruncate(file, size) == 0 && ::fdatasync(file) == 0 && file.close();
+    if (size > 0 && ::posix_fallocate(file, 0, size) != 0) {
+        // Room that ran out part of the way may have lengthened the file: cut back to the old
+        // bytes, which were not touched.
+        (void)::ftruncate(file, old.st_size);
+        return false;
+    }
+    return writeTo(file, true, write) && ::ftruncate(file, size) == 0 && ::fdatasync(file) == 0 &&
+           file.close();
 }
 
 void save(const QByteArray& name, const Writer& write)
