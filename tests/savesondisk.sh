@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Saves on real file systems, as root on loop devices (skipped where there are none), with
-# tests/savelist ($1). A power cut right after a save over a list, as xfstests makes one (another
-# program's fsync, then a shutdown without flushing the log): after the remount the list is the
-# old or the new one, never empty or cut. A full disk: a list in a folder nobody may write is
-# written in place, and a list that does not fit leaves the old one whole.
+# Saves by tests/savelist ($1) on loop-mounted file systems, as root (skipped without loop
+# devices). A power cut as xfstests makes one, right after a save over a list (another program's
+# fsync, a shutdown without flushing the log): after the remount the list is the old or the new
+# one, never empty or cut. A full disk, a folder nobody may write: a list that fits is written in
+# place, one that does not leaves the old list whole.
 set -euo pipefail
 save=$1 rounds=${ROUNDS:-3} work=$(mktemp -d)
 mnt=$work/mnt

@@ -78,9 +78,9 @@ QMap<QByteArray, int> make(const QByteArray& before)
         const QByteArrayList words = entry.trimmed().split(' ');
         const QRegularExpressionMatch parts = notation.match(QString::fromUtf8(words[0]));
         const QByteArray name = parts.captured(1).toUtf8(), rest = parts.captured(2).toUtf8();
-        bool made = true;
         if (!parts.hasMatch())
             continue;
+        bool made = true;
         if (rest.startsWith("->"))
             made = ::symlink(rest.mid(2), name) == 0;
         else if (rest.startsWith("=="))
@@ -97,12 +97,9 @@ QMap<QByteArray, int> make(const QByteArray& before)
                                    rest.split(':')[1].toUInt())) == 0;
         else
             made = ::mkdir(name, 0755) == 0;
-        if (words.size() > 1)
-            made = made && ::chmod(name, words[1].toUInt(nullptr, 8)) == 0;
-        if (words.size() > 2)
-            made = made && ::chown(name, words[2].split(':')[0].toUInt(),
-                                   words[2].split(':')[1].toUInt()) == 0;
-        if (!made)
+        const QByteArrayList ids = words.value(2, "0:0").split(':');
+        if (!made || (words.size() > 1 && ::chmod(name, words[1].toUInt(nullptr, 8)) != 0) ||
+            (words.size() > 2 && ::chown(name, ids[0].toUInt(), ids[1].toUInt()) != 0))
             qFatal("cannot make %s", entry.constData());
     }
     return readers;
@@ -192,11 +189,8 @@ private slots:
         const ssize_t size = ::read(message[0], said, sizeof said);
         int status = 0;
         QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
-        ::close(message[0]);
         QCOMPARE(QByteArray(said, std::max(0L, size)), row[4]);
         QCOMPARE(state(folder.path(), readers), row[5]);
-        for (const int reader : readers)
-            ::close(reader);
     }
 };
 
