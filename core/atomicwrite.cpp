@@ -131,7 +131,8 @@ bool writeInPlace(Descriptor& file, const struct stat& old, const Writer& write)
     if (size > 0 && ::posix_fallocate(file, 0, size) != 0) {
         // Room that ran out part of the way may have lengthened the file: cut back to the old
         // bytes, which were not touched.
-        (void)::ftruncate(file, old.st_size);
+        const bool cutBack = ::ftruncate(file, old.st_size) == 0;
+        Q_UNUSED(cutBack);
         return false;
     }
     return writeTo(file, true, write) && ::ftruncate(file, size) == 0 && ::fdatasync(file) == 0 &&
