@@ -5,7 +5,7 @@
 # one, never empty or cut. A full disk, a folder nobody may write: a list that fits is written in
 # place, one that does not leaves the old list whole.
 set -euo pipefail
-save=$1 rounds=${ROUNDS:-3} work=$(mktemp -d)
+save=$1 rounds=${ROUNDS:-5} work=$(mktemp -d)
 mnt=$work/mnt
 cleanup() { chattr -i "$mnt/d" 2>/dev/null || true; umount "$mnt" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
@@ -13,7 +13,7 @@ skip() { echo "SKIPPED: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "mounting file systems needs root"
 command -v mkfs.xfs >/dev/null || skip "mkfs.xfs missing (xfsprogs)"
 mkdir "$mnt" && truncate -s 300M "$work/xfs.img" && mkfs.xfs -q "$work/xfs.img"
-mount -o loop "$work/xfs.img" "$mnt" 2>/dev/null || skip "no loop devices here"
+mount -o loop "$work/xfs.img" "$mnt" 2>/dev/null || skip "no loop device or no XFS in this kernel"
 
 "$save" "$mnt/list.txt" round0 200000 && sync -f "$mnt/list.txt"
 for round in $(seq "$rounds"); do
