@@ -27,15 +27,13 @@ for round in $(seq "$rounds"); do
     cmp -s "$mnt/list.txt" "$work/new.txt" || cmp -s "$mnt/list.txt" "$work/old.txt" ||
         { echo "power cut, round $round: $(stat -c %s "$mnt/list.txt") bytes, neither list"; exit 1; }
 done
-umount "$mnt"
 
-truncate -s 4M "$work/ext4.img" && mkfs.ext4 -q -F -O ^has_journal "$work/ext4.img"
+umount "$mnt" && truncate -s 4M "$work/ext4.img" && mkfs.ext4 -q -F -O ^has_journal "$work/ext4.img"
 mount -o loop "$work/ext4.img" "$mnt" && mkdir "$mnt/d"
 "$save" "$mnt/d/list.txt" old 30000 && cp "$mnt/d/list.txt" "$work/old.txt"
 chattr +i "$mnt/d"
 cat /dev/zero >"$mnt/filler" 2>/dev/null || true
-"$save" "$mnt/d/list.txt" short 100 && "$save" "$work/short.txt" short 100
-cmp "$mnt/d/list.txt" "$work/short.txt"
+"$save" "$work/short.txt" short 100 && "$save" "$mnt/d/list.txt" short 100 && cmp "$mnt/d/list.txt" "$work/short.txt"
 "$save" "$mnt/d/list.txt" old 30000 && cmp "$mnt/d/list.txt" "$work/old.txt"
 if "$save" "$mnt/d/list.txt" longer 60000; then echo "full disk: a list that cannot fit was saved"; exit 1; fi
 cmp "$mnt/d/list.txt" "$work/old.txt" && echo "old list whole on a full disk; $rounds power cuts survived"

@@ -188,9 +188,12 @@ private slots:
         char said[4096];
         const ssize_t size = ::read(message[0], said, sizeof said);
         int status = 0;
+        ::close(message[0]);
         QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
         QCOMPARE(QByteArray(said, std::max(0L, size)), row[4]);
         QCOMPARE(state(folder.path(), readers), row[5]);
+        for (const int reader : readers)
+            ::close(reader);
     }
 };
 
