@@ -141,9 +141,11 @@ bool writeInPlace(Descriptor& file, const struct stat& old, const Writer& write)
 
 void save(const QByteArray& name, const Writer& write)
 {
-    // Beyond a file-size limit the system would end the program; the write reports EFBIG.
-    static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-    Q_UNUSED(fileSizeSignalIgnored);
+    // Beyond a file-size limit, or into a pipe whose reader has gone, the system would end
+    // the program; instead the write fails (EFBIG, EPIPE) and the save reports it.
+    static const bool signalsIgnored =
+        std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
+    Q_UNUSED(signalsIgnored);
 
     const std::optional<QByteArray> target = realSaveTarget(name);
     if (!target)
