@@ -3,6 +3,7 @@
 #include "app/commandguard.h"
 #include "app/jpegimage.h"
 #include "app/windowsetup.h"
+#include "controls/readablecolour.h"
 #include "controls/xpButton.h"
 
 #include <QLabel>
@@ -10,13 +11,16 @@
 
 namespace {
 
+constexpr int deepestShade = 20;
+const QColor lightestBackground(255, 255, 255);
+const QColor darkestBackground(255 - deepestShade, 255 - deepestShade, 255 - deepestShade);
+
 // The background strip: one pixel wide, white at both ends shading to a very light grey
 // in the middle, stretched over the whole window.
 QPixmap backgroundStrip()
 {
     constexpr int height = 45;
     constexpr int middle = height / 2;
-    constexpr int deepestShade = 20;
     QImage strip(1, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         const int distance = y < middle ? middle - y : y - middle;
@@ -59,6 +63,12 @@ Taboutsoft::Taboutsoft(const QString& picturePath)
     Label1->setGeometry(16, 12, 273, 20);
     Label1->setFont(designFont(8, true));
     Label1->setText(QStringLiteral("Quillmere v 1.0"));
+    // The title stands on the light background in every colour scheme.
+    QPalette titleColours = Label1->palette();
+    titleColours.setColor(QPalette::WindowText,
+                          readableOn(titleColours.color(QPalette::WindowText),
+                                     {lightestBackground, darkestBackground}));
+    Label1->setPalette(titleColours);
 
     xpButton1->setObjectName(QStringLiteral("xpButton1"));
     xpButton1->setGeometry((width() - 75) / 2, height() - 25 - 16, 75, 25);

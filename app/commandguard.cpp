@@ -5,6 +5,28 @@
 
 #include <new>
 
+namespace {
+
+QWidget* runningCommandWindow = nullptr;
+
+} // namespace
+
+QWidget* commandWindow()
+{
+    return runningCommandWindow;
+}
+
+CommandWindowScope::CommandWindowScope(QWidget* window)
+    : m_outer(runningCommandWindow)
+{
+    runningCommandWindow = window;
+}
+
+CommandWindowScope::~CommandWindowScope()
+{
+    runningCommandWindow = m_outer;
+}
+
 void reportCommandError(const QString& message)
 {
     showStopBox(errorBoxText(message));

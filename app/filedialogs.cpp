@@ -1,8 +1,11 @@
 #include "app/filedialogs.h"
 
+#include "app/commandguard.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 
 namespace {
@@ -21,6 +24,17 @@ void closeCompletionLists(const QFileDialog& dialog)
         completer->popup()->hide();
 }
 
+// Qt's completion selects in the listing what the typed name names with the default
+// extension ("emails.txt" for "emails") before that extension is dropped, and a selection
+// wins over the typed name: any other file than `path` is deselected, so the name counts.
+void keepOnlySelected(const QAbstractItemView& listing, const QString& path)
+{
+    QItemSelectionModel& selection = *listing.selectionModel();
+    for (const QModelIndex& row : selection.selectedRows())
+        if (row.data(QFileSystemModel::FilePathRole).toString() != path)
+            selection.select(row, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+}
+
 std::optional<QString> runModally(QFileDialog& dialog)
 {
     const int result = dialog.exec();
@@ -29,6 +43,33 @@ std::optional<QString> runModally(QFileDialog& dialog)
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+// Lends a dialog to the window whose command shows it, while it runs: a window manager
+// activates and raises the dialog's parent when it closes, which is to be the window that
+// asked, not the main window that owns the shared dialogs. A hidden window (the seed window
+// that a "Done" click closes) keeps no focus to give back.
+class LentDialog {
+public:
+    explicit LentDialog(QFileDialog& dialog)
+        : m_dialog(dialog)
+        , m_owner(dialog.parentWidget())
+    {
+        QWidget* asking = commandWindow();
+        if (asking && asking->isVisible() && asking != m_owner)
+            m_dialog.setParent(asking, m_dialog.windowFlags());
+    }
+    ~LentDialog()
+    {
+        if (m_dialog.parentWidget() != m_owner)
+            m_dialog.setParent(m_owner, m_dialog.windowFlags());
+    }
+    LentDialog(const LentDialog&) = delete;
+    LentDialog& operator=(const LentDialog&) = delete;
+
+private:
+    QFileDialog& m_dialog;
+    QWidget* m_owner;
+};
 
 } // namespace
 
@@ -64,11 +105,14 @@ PersistentFileDialog::PersistentFileDialog(QWidget* parent, const QString& objec
     // exists as typed, such as "emails": the open dialog offers it only while the typed name
     // is no existing file.
     auto* typed = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (mode == QFileDialog::AcceptOpen && typed)
+    auto* listing = m_dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (mode == QFileDialog::AcceptOpen && typed && listing)
         QObject::connect(typed, &QLineEdit::textChanged, m_dialog,
-                         [dialog = m_dialog, defaultSuffix](const QString& name) {
+                         [dialog = m_dialog, listing, defaultSuffix](const QString& name) {
                              const QFileInfo asTyped(dialog->directory(), name);
                              dialog->setDefaultSuffix(asTyped.isFile() ? QString() : defaultSuffix);
+                             if (asTyped.isFile())
+                                 keepOnlySelected(*listing, asTyped.absoluteFilePath());
                          });
 }
 
@@ -76,6 +120,7 @@ bool PersistentFileDialog::execute()
 {
     if (!m_fileName.isEmpty())
         m_dialog->selectFile(m_fileName);
+    const LentDialog lent(*m_dialog);
     const std::optional<QString> chosen = runFileDialog(*m_dialog);
     if (!chosen)
         return false;

@@ -34,12 +34,36 @@ const QStringList saveFilters = {"*.txt (*.txt)", "*.csv (*.csv)", "*.* (*)"};
 // next line into an empty document's first block, where it would take that line's place.
 constexpr int emptyFirstLine = 1;
 
+// The characters that would start a new line of the pane within one log line (a file name
+// may hold a line break, a list line a line or paragraph separator) are shown as the return
+// symbol, which the desktop's common fonts have, so that every line logged stays one line;
+// the two noncharacters that Qt's text documents take as frame marks show as replaced.
+QString asOneLine(QString text)
+{
+    for (QChar& c : text)
+        switch (c.unicode()) {
+        case u'\r':
+        case u'\n':
+        case u'\u2028':
+        case u'\u2029':
+            c = u'\u23ce';
+            break;
+        case u'\ufdd0':
+        case u'\ufdd1':
+            c = QChar::ReplacementCharacter;
+            break;
+        default:
+            break;
+        }
+    return text;
+}
+
 void appendLine(QPlainTextEdit& pane, const QString& text)
 {
     QTextDocument& document = *pane.document();
     const bool belowEmptyLine =
         document.isEmpty() && document.firstBlock().userState() == emptyFirstLine;
-    pane.appendPlainText(text);
+    pane.appendPlainText(asOneLine(text));
     if (belowEmptyLine)
         QTextCursor(&document).insertBlock();
     document.firstBlock().setUserState(document.isEmpty() ? emptyFirstLine : -1);
@@ -81,6 +105,8 @@ TForm1::TForm1()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setAccessibleName("Log");
+    // The log is read, not typed: Tab moves on to the next control instead of into the text.
+    Memo1->setTabChangesFocus(true);
     column->addWidget(Memo1, 1);
 
     ProgressBar1 = new QProgressBar(central);

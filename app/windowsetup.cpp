@@ -1,5 +1,7 @@
 #include "app/windowsetup.h"
 
+#include "controls/styledcontrol.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -17,6 +19,12 @@ QFont designFont(int pointSize, bool bold)
     QFont font(QStringLiteral("MS Sans Serif"), pointSize);
     font.setBold(bold);
     return font;
+}
+
+void giveStyledControlsWindowFont(QWidget& window)
+{
+    for (StyledControl* control : window.findChildren<StyledControl*>())
+        control->setFont(window.font());
 }
 
 void setOuterSize(QWidget& window, int width, int height)

@@ -8,6 +8,10 @@
 // The layouts' font: the named family is asked for and Qt's fallback chooses on Linux.
 QFont designFont(int pointSize = 8, bool bold = false);
 
+// The styled controls keep a font of their own, the desktop's; this gives each of the
+// window's styled controls the window's design font, which their fixed sizes were laid out for.
+void giveStyledControlsWindowFont(QWidget& window);
+
 // Sizes a window by its outer size as laid out, allowing for a usual frame and title bar.
 void setOuterSize(QWidget& window, int width, int height);
 

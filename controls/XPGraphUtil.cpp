@@ -68,27 +68,28 @@ void GradientFill(QPainter& canvas, const QRect& r, const QColor& startColor,
         canvas.fillRect(strip(extent - rem, rem), last);
 }
 
-void drawFocusRect(QPainter& canvas, const QRect& r)
+void drawFocusRect(QPainter& canvas, const QRect& r, int dotSize)
 {
     if (r.width() <= 0 || r.height() <= 0)
         return;
     canvas.save();
     // Difference with white inverts the colour and keeps the pixel opaque.
     canvas.setCompositionMode(QPainter::CompositionMode_Difference);
-    canvas.setPen(QPen(Qt::white, 1));
     const auto dot = [&](int x, int y) {
-        if ((x + y) % 2 == 0)
-            canvas.drawPoint(x, y);
+        if ((x / dotSize + y / dotSize) % 2 == 0)
+            canvas.fillRect(QRect(x, y, dotSize, dotSize), Qt::white);
     };
-    for (int x = r.left(); x <= r.right(); ++x) {
+    const int right = r.right() + 1 - dotSize;
+    const int bottom = r.bottom() + 1 - dotSize;
+    for (int x = r.left(); x <= right; x += dotSize) {
         dot(x, r.top());
-        if (r.bottom() != r.top())
-            dot(x, r.bottom());
+        if (bottom != r.top())
+            dot(x, bottom);
     }
-    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+    for (int y = r.top() + dotSize; y < bottom; y += dotSize) {
         dot(r.left(), y);
-        if (r.right() != r.left())
-            dot(r.right(), y);
+        if (right != r.left())
+            dot(right, y);
     }
     canvas.restore();
 }
@@ -108,7 +109,7 @@ void drawCaptionText(QPainter& canvas, const QFontMetrics& metrics,
                      const QColor& colour, const QColor& background)
 {
     canvas.save();
-    canvas.setClipRect(clip);
+    canvas.setClipRect(clip, canvas.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     if (background.isValid())
         canvas.fillRect(
             QRect(at, QSize(metrics.horizontalAdvance(caption.shown), metrics.height())),
@@ -118,13 +119,11 @@ void drawCaptionText(QPainter& canvas, const QFontMetrics& metrics,
     canvas.restore();
 }
 
-void drawUnderline(QPainter& canvas, const QFontMetrics& metrics, const AcceleratedCaption& caption,
-                   QPoint at, const QColor& colour)
+QRect underlineRect(const QFontMetrics& metrics, const AcceleratedCaption& caption, QPoint at)
 {
     if (!caption.hasAccelerator())
-        return;
+        return {};
     const int from = at.x() + metrics.horizontalAdvance(caption.shown.left(caption.accelerator));
     const int to = at.x() + metrics.horizontalAdvance(caption.shown.left(caption.accelerator + 1));
-    const int y = at.y() + metrics.height();
-    drawOpenLine(canvas, QPoint(from, y), QPoint(to, y), colour);
+    return QRect(from, at.y() + metrics.height(), to - from, 1);
 }

@@ -26,20 +26,19 @@ enum GradientDirection {
 void GradientFill(QPainter& canvas, const QRect& r, const QColor& startColor,
                   const QColor& endColor, int direction, int bandCount);
 
-// The dotted focus rectangle: every other pixel of r's outline is inverted, so drawing
-// it twice restores what was there.
-void drawFocusRect(QPainter& canvas, const QRect& r);
+// The dotted focus rectangle: every other dot of r's outline is inverted, so drawing it
+// twice restores what was there. A dot is dotSize pixels square.
+void drawFocusRect(QPainter& canvas, const QRect& r, int dotSize = 1);
 
 // A straight line from a towards b that leaves out the end point b.
 void drawOpenLine(QPainter& canvas, QPoint a, QPoint b, const QColor& colour);
 
-// The shown caption with its top-left corner at `at`, clipped to clip; on an opaque
-// background when one is given.
+// The shown caption with its top-left corner at `at`, clipped to clip (within any clip the
+// canvas has already); on an opaque background when one is given.
 void drawCaptionText(QPainter& canvas, const QFontMetrics& metrics,
                      const AcceleratedCaption& caption, QPoint at, const QRect& clip,
                      const QColor& colour, const QColor& background = QColor());
 
 // The line under the accelerator character of a caption drawn with its top-left corner
-// at `at`, one pixel high at at.y + text height.
-void drawUnderline(QPainter& canvas, const QFontMetrics& metrics, const AcceleratedCaption& caption,
-                   QPoint at, const QColor& colour);
+// at `at`, one pixel high at at.y + text height; empty when the caption has no accelerator.
+QRect underlineRect(const QFontMetrics& metrics, const AcceleratedCaption& caption, QPoint at);

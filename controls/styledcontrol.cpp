@@ -151,7 +151,9 @@ void StyledControl::mouseMoveEvent(QMouseEvent* event)
 
 void StyledControl::keyPressEvent(QKeyEvent* event)
 {
-    if (armsOnKey(event->key()) && !m_armed) {
+    // A press left armed by the mouse (released outside) is taken over by the key, so the
+    // keyboard works again and the key's release clicks.
+    if (armsOnKey(event->key()) && !(m_armed && m_armedByKey)) {
         m_armed = true;
         m_armedByKey = true;
         update();

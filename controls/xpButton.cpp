@@ -2,7 +2,9 @@
 
 #include "controls/XPGraphUtil.h"
 #include "controls/accelerator.h"
+#include "controls/devicepixels.h"
 #include "controls/ownfont.h"
+#include "controls/readablecolour.h"
 #include "controls/roundrect.h"
 
 #include <QDialog>
@@ -112,38 +114,60 @@ void TxpButton::watchWindow()
         target->installEventFilter(this);
 }
 
+// The frame and face are drawn at the layout size and then widened onto whole device
+// pixels; the caption is drawn at the scale, in the font's own resolution.
 void TxpButton::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     const int w = width();
     const int h = height();
+    const DevicePixels pixels(canvas, size());
     const AcceleratedCaption caption = splitCaption(text());
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(caption.shown);
     const int textHeight = metrics.height();
     const QRect textClip = edgeRect(4, 4, w - 4, h - 4);
-
-    if (!isEnabled()) {
-        drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, disabledFill);
-        const QColor buttonFace = palette().color(QPalette::Button);
-        canvas.setPen(buttonFace);
-        canvas.drawPoints(
-            QPolygon({QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(0, h - 1)}));
-        drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), disabledFrame);
-        const QPoint textAt((w - textWidth) / 2, (h - textHeight) / 2);
-        drawCaptionText(canvas, metrics, caption, textAt, textClip, disabledText);
-        drawUnderline(canvas, metrics, caption, textAt, disabledText);
-        return;
-    }
-
-    const int pressedOffset = armed() ? 1 : 0;
+    const int pressedOffset = isEnabled() && armed() ? 1 : 0;
     const QPoint textAt((w - textWidth) / 2 + pressedOffset, (h - textHeight) / 2 + pressedOffset);
+    // The face stays light in every colour scheme; a dark scheme's light text would vanish.
+    const QColor textColour =
+        isEnabled() ? readableOn(palette().color(QPalette::ButtonText), {faceLight, faceDark})
+                    : disabledText;
+
+    QImage look(size(), QImage::Format_ARGB32_Premultiplied);
+    look.fill(Qt::transparent);
+    QPainter layout(&look);
+    if (isEnabled())
+        paintEnabledLook(layout);
+    else
+        paintDisabledLook(layout);
+    layout.end();
+
+    canvas.setWorldTransform(pixels.toDevice());
+    canvas.drawImage(0, 0, pixels.scaled(look));
+    // The caption stays inside the face's device pixels.
+    canvas.setClipRect(pixels.map(textClip));
+    canvas.save();
+    canvas.resetTransform();
+    drawCaptionText(canvas, metrics, caption, textAt, textClip, textColour);
+    canvas.restore();
+    canvas.setClipping(false);
+    if (isEnabled() && focused())
+        drawFocusRect(canvas, pixels.map(textClip), pixels.dotSize());
+    canvas.fillRect(pixels.map(underlineRect(metrics, caption, textAt)), textColour);
+}
+
+void TxpButton::paintEnabledLook(QPainter& canvas) const
+{
+    const int w = width();
+    const int h = height();
+    const QRect face = edgeRect(4, 4, w - 4, h - 4);
     drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, outerFill);
     drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), frameColour);
     if (armed() && mouseInside())
-        GradientFill(canvas, textClip, faceLight, faceDark, TopToBottomReversed, h / 2);
+        GradientFill(canvas, face, faceLight, faceDark, TopToBottomReversed, h / 2);
     else
-        GradientFill(canvas, textClip, faceLight, faceDark, TopToBottom, h / 3);
+        GradientFill(canvas, face, faceLight, faceDark, TopToBottom, h / 3);
     drawOpenLine(canvas, QPoint(3, 2), QPoint(w - 3, 2), topHighlight);
     drawOpenLine(canvas, QPoint(3, h - 3), QPoint(w - 3, h - 3), bottomShade);
     canvas.setPen(innerFrame);
@@ -156,10 +180,16 @@ void TxpButton::paintEvent(QPaintEvent*)
     drawOpenLine(canvas, QPoint(w - 1, h - 4), QPoint(w - 1, 2), white);
     if (mouseInside())
         drawRoundRect(canvas, edgeRect(3, 3, w - 3, h - 3), QSize(2, 2), hotFrame);
+}
 
-    const QColor textColour = palette().color(QPalette::ButtonText);
-    drawCaptionText(canvas, metrics, caption, textAt, textClip, textColour);
-    if (focused())
-        drawFocusRect(canvas, textClip);
-    drawUnderline(canvas, metrics, caption, textAt, textColour);
+void TxpButton::paintDisabledLook(QPainter& canvas) const
+{
+    const int w = width();
+    const int h = height();
+    drawRoundRect(canvas, edgeRect(0, 0, w, h), QSize(3, 3), outerFill, disabledFill);
+    // The system button face, where dialogs and their controls stand: Qt's window colour.
+    canvas.setPen(palette().color(QPalette::Window));
+    canvas.drawPoints(
+        QPolygon({QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(0, h - 1)}));
+    drawRoundRect(canvas, edgeRect(1, 1, w - 1, h - 1), QSize(5, 5), disabledFrame);
 }

@@ -45,6 +45,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The frame and face at the layout size, on a transparent picture of the button.
+    void paintEnabledLook(QPainter& canvas) const;
+    void paintDisabledLook(QPainter& canvas) const;
+
     // Follows the window that offers Enter and Escape, while Default or Cancel is set.
     void watchWindow();
 

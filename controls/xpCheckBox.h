@@ -23,7 +23,9 @@ public:
     TCheckBoxAlignment alignment() const { return m_alignment; }
     void setAlignment(TCheckBoxAlignment alignment);
 
-    // The background of the whole control; the system button face until one is set.
+    // The background of the whole control; until one is set, the system button face, the
+    // colour dialogs stand on, which Qt calls the window colour (its button colour differs
+    // from it on most desktops).
     QColor color() const;
     void setColor(const QColor& colour);
 
@@ -35,6 +37,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The box with its gradient and border, at the layout size.
+    void paintBox(QPainter& canvas, const QRect& box) const;
+
     TCheckBoxAlignment m_alignment = cbaRight;
     QColor m_colour;
 };

@@ -1,14 +1,19 @@
 #include "stats/chartpainter.h"
 
 #include "core/applog.h"
-#include "stats/chartlegend.h"
-#include "stats/percentformat.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
+
+#include <boost/container_hash/hash.hpp>
+#include <boost/unordered/unordered_flat_set.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -20,17 +25,15 @@ constexpr int legendGap = 10;
 constexpr double barWidthShare = 0.7;
 const QColor markFill(0xFF, 0xFF, 0xE1);
 
-QRect wallRect(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
-               const QPaintDevice* device)
+int axisLabelWidth(const QFont& font)
 {
-    const QFontMetrics metrics(font, device);
-    const int axisLabels = metrics.horizontalAdvance(QStringLiteral("100")) + 12;
-    const int legend = ChartLegend(area, bars, font, device).width();
-    const int left = area.left() + outerMargin + axisLabels;
-    const int right = area.right() - outerMargin - (legend > 0 ? legend + legendGap : 0);
-    const int top = area.top() + controlBand;
-    const int bottom = area.bottom() - outerMargin - metrics.height() - 6;
-    return QRect(QPoint(left, top), QPoint(std::max(left + 10, right), std::max(top + 10, bottom)));
+    return QFontMetrics(font).horizontalAdvance(QStringLiteral("100")) + 12;
+}
+
+// The legend may take what leaves the wall half of the chart's width.
+int legendRoom(const QRect& area, const QFont& font)
+{
+    return std::max(0, area.width() / 2 - 2 * outerMargin - legendGap - axisLabelWidth(font));
 }
 
 // A step of 1, 2 or 5 times a power of ten that divides `range` into about `parts` parts.
@@ -42,6 +45,14 @@ double niceStep(double range, int parts)
         if (rough <= factor * power)
             return factor * power;
     return 10 * power;
+}
+
+// The pixels of a device with `ratio` device pixels to a pixel that `rect` covers.
+QRect inDevicePixels(const QRect& rect, qreal ratio)
+{
+    const auto at = [ratio](int pixel) { return int(std::lround(pixel * ratio)); };
+    return QRect(QPoint(at(rect.left()), at(rect.top())),
+                 QPoint(at(rect.right() + 1) - 1, at(rect.bottom() + 1) - 1));
 }
 
 // Maps slots and values of a window onto the pixels of the back wall.
@@ -76,12 +87,20 @@ public:
     }
     double slotOf(int x) const { return m_window.firstSlot + (x - m_wall.left()) / slotWidth(); }
 
+    // The bars whose slots the window touches.
+    std::pair<qsizetype, qsizetype> barRange(qsizetype count) const
+    {
+        return {std::max<qsizetype>(0, qsizetype(std::floor(m_window.firstSlot))),
+                std::min<qsizetype>(count, qsizetype(std::ceil(m_window.lastSlot)))};
+    }
+
 private:
     QRect m_wall;
     ChartWindow m_window;
 };
 
-void paintValueAxis(QPainter& painter, const QRect& wall, const ChartWindow& window)
+void paintValueAxis(QPainter& painter, const QRect& wall, const ChartWindow& window,
+                    const QColor& text)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const WallMapping map(wall, window);
@@ -95,95 +114,210 @@ void paintValueAxis(QPainter& painter, const QRect& wall, const ChartWindow& win
             painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
             painter.drawLine(wall.left() + 1, y, wall.right() - 1, y);
         }
-        painter.setPen(Qt::black);
+        painter.setPen(text);
         painter.drawLine(wall.left() - 4, y, wall.left(), y);
-        const QString text = QString::number(std::abs(value) < step * 1e-9 ? 0 : value, 'g', 6);
-        const QRect label(0, y - metrics.height() / 2, wall.left() - 6, metrics.height());
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, text);
+        const QString label = QString::number(std::abs(value) < step * 1e-9 ? 0 : value, 'g', 6);
+        const QRect place(0, y - metrics.height() / 2, wall.left() - 6, metrics.height());
+        painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, label);
     }
 }
 
-// The value mark on its arrow above the bar top. Every bar keeps its mark: one that would
-// leave the wall is moved inside it, sideways or down, and the arrow spans what is left.
-void paintMark(QPainter& painter, const QRect& inside, int centreX, int barTop, const QString& text)
+// A bar's body as far as it shows inside the wall, in device pixels.
+struct BarBody {
+    QRect shown;
+    qsizetype bar;
+};
+
+// The bars of one pixel column share their edges and the base line, so the bars drawn after
+// one in its column cover one span of rows: a bar within that span is not drawn.
+std::vector<BarBody> withoutCoveredBars(const std::vector<BarBody>& bodies)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    QRect mark(0, 0, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
-    const int left = std::min(centreX - mark.width() / 2, inside.right() - mark.width() + 1);
-    const int top =
-        std::min(barTop - arrowLength - mark.height(), inside.bottom() - mark.height() + 1);
-    mark.moveTo(std::max(inside.left(), left), std::max(inside.top(), top));
-    painter.setPen(Qt::black);
-    const int arrowFrom = std::min(barTop, inside.bottom());
-    if (mark.bottom() + 1 < arrowFrom)
-        painter.drawLine(centreX, arrowFrom, centreX, mark.bottom() + 1);
-    painter.setBrush(markFill);
-    painter.drawRect(mark);
-    painter.drawText(mark, Qt::AlignCenter, text);
+    std::vector<BarBody> kept;
+    std::optional<std::pair<int, int>> column;
+    int top = 0;
+    int bottom = 0;
+    for (auto body = bodies.rbegin(); body != bodies.rend(); ++body) {
+        const QRect& shown = body->shown;
+        const std::pair edges{shown.left(), shown.right()};
+        if (column == edges && shown.top() >= top && shown.bottom() <= bottom)
+            continue;
+        if (column != edges)
+            column = edges, top = shown.top(), bottom = shown.bottom();
+        top = std::min(top, shown.top());
+        bottom = std::max(bottom, shown.bottom());
+        kept.push_back(*body);
+    }
+    std::reverse(kept.begin(), kept.end());
+    return kept;
 }
 
-void paintBars(QPainter& painter, const QRect& area, const QRect& wall, const ChartWindow& window,
-               const QList<ChartBar>& bars)
+// The bars, in the device's own pixels: bars narrower than a device pixel meet in one column.
+void paintBars(QPainter& painter, const QRect& wall, const ChartWindow& window,
+               const QList<ChartBar>& bars, bool culled)
+{
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QRect inside = inDevicePixels(wall.adjusted(1, 1, -1, -1), ratio);
+    const WallMapping map(inDevicePixels(wall, ratio), window);
+    const int barWidth = std::max(1, int(map.slotWidth() * barWidthShare));
+    const int baseY = map.yOf(0);
+    const auto [first, end] = map.barRange(bars.size());
+    std::vector<BarBody> bodies;
+    bodies.reserve(size_t(end - first));
+    for (qsizetype i = first; i < end; ++i) {
+        const int left = int(map.xOf(double(i) + 0.5)) - barWidth / 2;
+        const int top = map.yOf(bars[i].value);
+        const QRect body(QPoint(left, std::min(top, baseY)),
+                         QPoint(left + barWidth, std::max(top, baseY)));
+        if (const QRect shown = body.intersected(inside); !shown.isEmpty())
+            bodies.push_back({shown, i});
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    for (const BarBody& body : culled ? withoutCoveredBars(bodies) : bodies) {
+        if (barWidth >= 3) {
+            painter.setBrush(barColour(bars[body.bar]));
+            painter.drawRect(body.shown.adjusted(0, 0, -1, -1));
+        } else {
+            painter.fillRect(body.shown, barColour(bars[body.bar]));
+        }
+    }
+    painter.restore();
+}
+
+// A value mark: its box on an arrow that rises from the bar top, both inside the wall.
+struct Mark {
+    QRect box;
+    int arrowX;
+    int arrowFrom;
+    qsizetype bar;
+
+    bool hasArrow() const { return box.bottom() + 1 < arrowFrom; }
+    // The pixels its outline, fill and arrow cover.
+    QRect outline() const { return QRect(box.topLeft(), box.size() + QSize(1, 1)); }
+    QRect arrow() const { return QRect(arrowX, box.bottom() + 1, 1, arrowFrom - box.bottom()); }
+};
+
+// One that would leave the wall is moved inside it, sideways or down, and the arrow spans
+// what is left.
+Mark placeMark(const QRect& inside, int centreX, int barTop, QSize text, qsizetype bar)
+{
+    QRect box(0, 0, text.width() + 6, text.height() + 2);
+    const int left = std::min(centreX - box.width() / 2, inside.right() - box.width() + 1);
+    const int top =
+        std::min(barTop - arrowLength - box.height(), inside.bottom() - box.height() + 1);
+    box.moveTo(std::max(inside.left(), left), std::max(inside.top(), top));
+    return {box, centreX, std::min(barTop, inside.bottom()), bar};
+}
+
+// Walking down from the mark on top: a mark drawn exactly where a later one is, or wholly
+// under the later ones together, is not drawn.
+std::vector<Mark> withoutCoveredMarks(const std::vector<Mark>& marks)
+{
+    using Place = std::array<int, 6>;
+    boost::unordered_flat_set<Place, boost::hash<Place>> seen;
+    QRegion covered;
+    std::vector<Mark> kept;
+    for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {
+        const QRect& box = mark->box;
+        const Place place{box.x(),
+                          box.y(),
+                          box.width(),
+                          box.height(),
+                          mark->hasArrow() ? mark->arrowX : 0,
+                          mark->hasArrow() ? mark->arrowFrom : 0};
+        if (!seen.insert(place).second)
+            continue;
+        QRegion footprint(mark->outline());
+        if (mark->hasArrow())
+            footprint += mark->arrow();
+        if (footprint.subtracted(covered).isEmpty())
+            continue;
+        covered += mark->outline();
+        kept.push_back(*mark);
+    }
+    std::reverse(kept.begin(), kept.end());
+    return kept;
+}
+
+// Every bar keeps its mark; the marks of the largest values are drawn last, so where marks
+// overlap theirs stay readable (equal values: the earlier bar on top).
+void paintMarks(QPainter& painter, const QRect& wall, const ChartWindow& window,
+                const ChartContent& content, bool culled)
+{
+    const WallMapping map(wall, window);
+    const QRect inside = wall.adjusted(1, 1, -1, -1);
+    const int textHeight = painter.fontMetrics().height();
+    const auto [first, end] = map.barRange(content.bars.size());
+    std::vector<qsizetype> order(size_t(end - first));
+    std::iota(order.rbegin(), order.rend(), first);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return content.bars[a].value < content.bars[b].value;
+    });
+    std::vector<Mark> marks;
+    marks.reserve(order.size());
+    for (const qsizetype i : order)
+        marks.push_back(placeMark(inside, int(map.xOf(double(i) + 0.5)),
+                                  map.yOf(content.bars[i].value),
+                                  QSize(content.markWidths[i], textHeight), i));
+    painter.setBrush(markFill);
+    for (const Mark& mark : culled ? withoutCoveredMarks(marks) : marks) {
+        painter.setPen(Qt::black);
+        if (mark.hasArrow())
+            painter.drawLine(mark.arrowX, mark.arrowFrom, mark.arrowX, mark.box.bottom() + 1);
+        painter.drawRect(mark.box);
+        painter.drawText(mark.box, Qt::AlignCenter, content.marks[mark.bar]);
+    }
+}
+
+// Labels stay inside the chart and clear of the legend. Only the first bar of a pixel column
+// may have one, and one that would overlap the label before it is left out, so the first
+// bar's label is always there.
+void paintLabels(QPainter& painter, const QRect& wall, const ChartWindow& window,
+                 const QList<ChartBar>& bars, const QColor& text, int leftmost)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const WallMapping map(wall, window);
-    const QRect inside = wall.adjusted(1, 1, -1, -1);
-    const int barWidth = std::max(1, int(map.slotWidth() * barWidthShare));
-    const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(window.firstSlot)));
-    const qsizetype end = std::min<qsizetype>(bars.size(), qsizetype(std::ceil(window.lastSlot)));
-    const int baseY = map.yOf(0);
+    const auto [first, end] = map.barRange(bars.size());
+    painter.setPen(text);
     std::optional<int> labelsEnd;
+    std::optional<int> lastCentre;
     for (qsizetype i = first; i < end; ++i) {
-        const ChartBar& bar = bars[i];
         const int centreX = int(map.xOf(double(i) + 0.5));
-        const int top = map.yOf(bar.value);
-        const QRect body = QRect(QPoint(centreX - barWidth / 2, std::min(top, baseY)),
-                                 QPoint(centreX - barWidth / 2 + barWidth, std::max(top, baseY)));
-        // A bar too low to see still has its mark and label.
-        const QRect shown = body.intersected(inside);
-        if (!shown.isEmpty() && barWidth >= 3) {
-            painter.setPen(Qt::black);
-            painter.setBrush(barColour(bar));
-            painter.drawRect(shown.adjusted(0, 0, -1, -1));
-        } else if (!shown.isEmpty()) {
-            painter.fillRect(shown, barColour(bar));
-        }
-        paintMark(painter, inside, centreX, top, formatPercent(bar.value));
-
-        // Labels stay inside the chart; one that would overlap the label before it is left
-        // out, so the first bar's label is always there.
-        const QString label = shownText(bar.label);
+        const bool sameColumn = centreX == lastCentre;
+        lastCentre = centreX;
+        // A label starts at its centre or further left: one centred before the last label's
+        // end would overlap it, so it is not even measured.
+        if (sameColumn || centreX < wall.left() || centreX > wall.right() ||
+            (labelsEnd && centreX <= *labelsEnd + 4))
+            continue;
+        const QString label = shownText(bars[i].label);
         const int labelWidth = metrics.horizontalAdvance(label);
         const int labelLeft =
-            std::max(area.left() + outerMargin,
-                     std::min(centreX - labelWidth / 2, area.right() - outerMargin - labelWidth));
-        if (centreX >= wall.left() && centreX <= wall.right() &&
-            (!labelsEnd || labelLeft > *labelsEnd + 4)) {
-            painter.setPen(Qt::black);
-            painter.drawText(QRect(labelLeft, wall.bottom() + 4, labelWidth + 1, metrics.height()),
-                             Qt::AlignCenter, label);
-            labelsEnd = labelLeft + labelWidth;
-        }
+            std::max(leftmost,
+                     std::min(centreX - labelWidth / 2, wall.right() + legendGap / 2 - labelWidth));
+        if (labelsEnd && labelLeft <= *labelsEnd + 4)
+            continue;
+        painter.drawText(QRect(labelLeft, wall.bottom() + 4, labelWidth + 1, metrics.height()),
+                         Qt::AlignCenter, label);
+        labelsEnd = labelLeft + labelWidth;
     }
 }
 
-ChartWindow fullWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
-                       const QPaintDevice* device)
-{
-    ChartWindow window;
-    window.lastSlot = double(std::max<qsizetype>(1, bars.size()));
-    double highest = 0;
-    for (const ChartBar& bar : bars)
-        highest = std::max(highest, bar.value);
-    // The axis reaches above the highest bar far enough for its arrow and mark to fit.
-    const int height = wallRect(area, bars, font, device).height() - 1;
-    const int headroom = arrowLength + QFontMetrics(font, device).height() + 6;
-    if (highest > 0 && height > headroom)
-        window.high = highest * height / (height - headroom);
-    return window;
-}
-
 } // namespace
+
+ChartLayout::ChartLayout(const QRect& area, const ChartContent& content, int legendRow)
+    : legend(area, content, area.right() - outerMargin - 1, legendRoom(area, content.font),
+             legendRow)
+{
+    const QFontMetrics metrics(content.font);
+    const int legendWidth = legend.width();
+    const int left = area.left() + outerMargin + axisLabelWidth(content.font);
+    const int right = area.right() - outerMargin - (legendWidth > 0 ? legendWidth + legendGap : 0);
+    const int top = area.top() + controlBand;
+    const int bottom = area.bottom() - outerMargin - metrics.height() - 6;
+    wall = QRect(QPoint(left, top), QPoint(std::max(left + 10, right), std::max(top + 10, bottom)));
+}
 
 QColor barColour(const ChartBar& bar)
 {
@@ -191,15 +325,25 @@ QColor barColour(const ChartBar& bar)
                   int((bar.colour >> 16) & 0xFF));
 }
 
-ChartWindow fullChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font)
+ChartWindow fullChartWindow(const QRect& area, const ChartContent& content)
 {
-    return fullWindow(area, bars, font, nullptr);
+    ChartWindow window;
+    window.lastSlot = double(std::max<qsizetype>(1, content.bars.size()));
+    double highest = 0;
+    for (const ChartBar& bar : content.bars)
+        highest = std::max(highest, bar.value);
+    // The axis reaches above the highest bar far enough for its arrow and mark to fit.
+    const int height = ChartLayout(area, content).wall.height() - 1;
+    const int headroom = arrowLength + QFontMetrics(content.font).height() + 6;
+    if (highest > 0 && height > headroom)
+        window.high = highest * height / (height - headroom);
+    return window;
 }
 
-ChartWindow zoomedChartWindow(const QRect& area, const QList<ChartBar>& bars, const QFont& font,
+ChartWindow zoomedChartWindow(const QRect& area, const ChartContent& content,
                               const ChartWindow& shown, const QRect& selection)
 {
-    const QRect wall = wallRect(area, bars, font, nullptr);
+    const QRect wall = ChartLayout(area, content).wall;
     const QRect part = selection.normalized().intersected(wall);
     if (part.width() < 2 || part.height() < 2)
         return shown;
@@ -215,20 +359,23 @@ ChartWindow blendedChartWindow(const ChartWindow& from, const ChartWindow& to, d
             blend(from.low, to.low), blend(from.high, to.high)};
 }
 
-void paintChart(QPainter& painter, const QRect& area, const QList<ChartBar>& bars,
-                const QColor& background, const std::optional<ChartWindow>& window)
+void paintChart(QPainter& painter, const QRect& area, const ChartContent& content,
+                const ChartLook& look)
 {
-    painter.fillRect(area, background);
-    const QRect wall = wallRect(area, bars, painter.font(), painter.device());
-    const ChartWindow shown =
-        window.value_or(fullWindow(area, bars, painter.font(), painter.device()));
+    painter.fillRect(area, look.background);
+    painter.setFont(content.font);
+    const ChartLayout layout(area, content, look.legendRow);
+    const QRect& wall = layout.wall;
+    const ChartWindow shown = look.window.value_or(fullChartWindow(area, content));
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
     painter.drawRect(wall);
 
-    paintValueAxis(painter, wall, shown);
-    if (!bars.isEmpty())
-        paintBars(painter, area, wall, shown, bars);
-    ChartLegend(area, bars, painter.font(), painter.device())
-        .paint(painter, wall.right() + legendGap);
+    paintValueAxis(painter, wall, shown, look.text);
+    if (!content.bars.isEmpty()) {
+        paintBars(painter, wall, shown, content.bars, look.culled);
+        paintMarks(painter, wall, shown, content, look.culled);
+        paintLabels(painter, wall, shown, content.bars, look.text, area.left() + outerMargin);
+    }
+    layout.legend.paint(painter);
 }

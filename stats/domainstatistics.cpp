@@ -2,7 +2,6 @@
 
 #include "core/abcQSort.h"
 #include "core/bytekeys.h"
-#include "core/distinctdomains.h"
 #include "core/lineprimitives.h"
 
 #include <algorithm>
@@ -18,21 +17,28 @@ constexpr quint32 colourRange = 16000000;
 
 DomainTally tallyDomains(const AddressList& lines)
 {
-    AddressList sorted = distinctDomains(lines);
-    QuickSortList(sorted);
-
-    // One hash lookup per line gives the same exact, case-sensitive matches as comparing
-    // every line with every domain.
-    ByteKeyMap<qsizetype> indexOf;
-    indexOf.reserve(size_t(sorted.size()));
-    for (qsizetype i = 0; i < sorted.size(); ++i)
-        indexOf.emplace(byteKey(sorted[i]), i);
-    std::vector<qint64> counts(size_t(sorted.size()), 0);
+    // One pass over the lines finds the distinct domains in first-seen order and counts them:
+    // the same exact, case-sensitive matches as comparing every line with every domain. The
+    // table's keys are the domains' own copies, close together, rather than scattered over
+    // the list's bytes.
+    AddressList sorted;
+    ByteKeyMap<qint64> countOf;
     for (const QByteArrayView line : lines) {
         const QByteArrayView domain = LineDomain(line);
-        if (!domain.isEmpty())
-            ++counts[size_t(indexOf.find(byteKey(domain))->second)];
+        if (domain.isEmpty())
+            continue;
+        auto found = countOf.find(byteKey(domain));
+        if (found == countOf.end()) {
+            sorted.append(domain);
+            found = countOf.emplace(byteKey(sorted[sorted.size() - 1]), 0).first;
+        }
+        ++found->second;
     }
+    QuickSortList(sorted);
+    std::vector<qint64> counts;
+    counts.reserve(size_t(sorted.size()));
+    for (const QByteArrayView domain : sorted)
+        counts.push_back(countOf.find(byteKey(domain))->second);
 
     // A stable sort by count, largest first, leaves every entry where a bubble sort that
     // swaps only on a strictly smaller count does: equal counts keep the quicksort order.

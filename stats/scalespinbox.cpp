@@ -1,13 +1,9 @@
 #include "stats/scalespinbox.h"
 
-#include "core/wholenumber.h"
-
 #include <QLineEdit>
 
-#include <algorithm>
-
 ScaleSpinBox::ScaleSpinBox(QWidget* parent)
-    : QSpinBox(parent)
+    : WholeNumberSpinBox(parent)
 {
     connect(lineEdit(), &QLineEdit::textEdited, this, &ScaleSpinBox::changed);
 }
@@ -20,17 +16,10 @@ void ScaleSpinBox::stepBy(int steps)
         emit changed();
 }
 
-QValidator::State ScaleSpinBox::validate(QString& text, int&) const
+void ScaleSpinBox::setValueFromOutside(int value)
 {
-    // Digits and signs only, as in any number field; what they spell is valueFromText's.
-    const bool numeric = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= '0' && c <= '9') || c == '-' || c == '+';
-    });
-    return numeric ? QValidator::Acceptable : QValidator::Invalid;
-}
-
-int ScaleSpinBox::valueFromText(const QString& text) const
-{
-    const std::optional<qint32> number = parseWholeNumber(text);
-    return number ? std::clamp(*number, minimum(), maximum()) : minimum();
+    const int before = this->value();
+    setValue(value);
+    if (this->value() != before)
+        emit changed();
 }

@@ -1,9 +1,14 @@
+// The program on a desktop, by subject, each case a row of a table on a fresh start of the
+// program: the log pane, the open dialog, saves, the locale's encoding, assistive tools,
+// focus after a dialog and ending the program.
 #include "app/programwindows.h"
 #include "controls/xpCheckBox.h"
 #include "core/applog.h"
 #include "core/listfile.h"
 #include "support/dialogscript.h"
+#include "support/findcontrol.h"
 #include "support/logcapture.h"
+#include "support/qtwarnings.h"
 #include "support/testfiles.h"
 #include "tools/domainlistmodel.h"
 
@@ -43,53 +48,84 @@ template <typename Save> static bool savedInChild(const Save& save)
 
 class TestDesktop : public QObject {
     Q_OBJECT
-    ProgramWindows w; // one run of the program for all cases, as a user would go through it
-    TestFolder folder;
+    std::optional<ProgramWindows> w;
+    std::optional<TestFolder> folder;
 
 private slots:
-    // Empty log lines keep their place; each menu command's handler shows its window.
-    void mainWindow()
+    void init()
     {
-        for (const char* text : {"", "", "x", "", "y"})
-            AppendLog(text);
-        QCOMPARE(logLines(w.form1), (QStringList{"", "", "x", "", "y"}));
-        w.form1.InputList = {"a", "b"};
-        for (void (TForm1::*handler)() :
-             {&TForm1::Split1Click, &TForm1::Seedmyemail1Click, &TForm1::Separebydomains1Click,
-              &TForm1::Deleteemptylines1Click, &TForm1::Orderbydomains1Click,
-              &TForm1::Showstatisticsofdomains1Click, &TForm1::About1Click})
-            (w.form1.*handler)();
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(), std::mem_fn(&QWidget::isVisible)),
-                 7);
+        failOnQtWarnings();
+        folder.emplace(), w.emplace(), w->form1.show();
+    }
+    void cleanup() { w.reset(), folder.reset(); }
+
+    // Every line logged is one line of the pane, whatever characters it holds.
+    void logPane_data()
+    {
+        QTest::addColumn<QStringList>("logged");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList empty{"", "", "x", "", "y"};
+        QTest::newRow("empty lines keep their place") << empty << empty;
+        QTest::newRow("line breaks of a file name")
+            << QStringList{"opened: a\nb\r.txt", "x"} << QStringList{"opened: a⏎b⏎.txt", "x"};
+        QTest::newRow("line and paragraph separators")
+            << QStringList{"a\u2028b", "c\u2029d"} << QStringList{"a⏎b", "c⏎d"};
+        QTest::newRow("frame marks") << QStringList{"a\ufdd0b\ufdd1"} << QStringList{"a�b�"};
+    }
+    void logPane()
+    {
+        QFETCH(QStringList, logged);
+        for (const QString& line : logged)
+            AppendLog(line);
+        QTEST(logLines(w->form1), "shown");
     }
 
-    // "*.*" lists every file; a name typed in the real dialog.
-    void fileDialogs()
+    // The real open dialog as the user types into it: "*.*" lists every file, and a typed
+    // name is taken as it stands when that file exists, else with the extension "txt".
+    void openDialog_data()
     {
-        for (const char* name : {"emails", "list.txt"})
-            folder.write(name, "a\r\n");
-        QFileDialog& open = w.form1.OpenDialog1.dialog();
-        open.setDirectory(QFileInfo(folder.path("list.txt")).path());
-        open.selectNameFilter("*.* (*)");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("opened");
+        const QStringList both{"emails", "emails.txt"};
+        QTest::newRow("as typed") << QStringList{"emails", "list.txt"} << "*.* (*)" << 2 << "emails"
+                                  << "emails";
+        QTest::newRow("as typed beside .txt") << both << "txt (*.txt)" << 1 << "emails"
+                                              << "emails";
+        QTest::newRow("as typed, every file") << both << "*.* (*)" << 2 << "emails"
+                                              << "emails";
+        QTest::newRow("with .txt") << QStringList{"emails", "list.txt"} << "*.* (*)" << 2 << "list"
+                                   << "list.txt";
+        QTest::newRow("missing") << QStringList{"emails"} << "txt (*.txt)" << 0 << "new"
+                                 << "new.txt";
+    }
+    void openDialog()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, filter);
+        for (const QString& name : files)
+            folder->write(name, "a\r\n");
+        QFileDialog& open = w->form1.OpenDialog1.dialog();
+        open.setDirectory(folder->path({}));
+        open.selectNameFilter(filter);
         open.show();
-        QCOMPARE(rowTexts(*open.findChild<QComboBox*>("fileTypeCombo")->view()),
-                 (QStringList{"txt", "*.csv", "*.*"}));
         // The dialog's own listing, whichever view (list or detail) it shows.
-        const auto* files = open.findChild<QFileSystemModel*>();
-        QTRY_COMPARE(files->rowCount(files->index(open.directory().path())), 2);
-        const auto chosen = [](PersistentFileDialog& dialog, const QString& typed) {
-            setFileDialogRunner([&typed](QFileDialog& shown) {
-                shown.findChild<QLineEdit*>("fileNameEdit")->setText(typed);
-                QMetaObject::invokeMethod(&shown, "accept");
-                return std::optional(shown.selectedFiles().value(0));
-            });
-            dialog.execute();
-            return QFileInfo(dialog.fileName()).fileName();
-        };
-        QCOMPARE(chosen(w.form1.OpenDialog1, "emails"), "emails");
-        QCOMPARE(chosen(w.form1.OpenDialog1, "list"), "list.txt");
+        const auto* listing = open.findChild<QAbstractItemView*>("listView");
+        QFETCH(int, listed);
+        QTRY_COMPARE(listing->model()->rowCount(listing->rootIndex()), listed);
+        QFETCH(QString, typed);
+        auto* nameField = open.findChild<QLineEdit*>("fileNameEdit");
+        nameField->setFocus();
+        QTest::keyClicks(nameField, typed);
+        setFileDialogRunner([](QFileDialog& shown) {
+            QMetaObject::invokeMethod(&shown, "accept");
+            return std::optional(shown.selectedFiles().value(0));
+        });
+        QVERIFY(w->form1.OpenDialog1.execute());
         setFileDialogRunner({});
+        QTEST(QFileInfo(w->form1.OpenDialog1.fileName()).fileName(), "opened");
     }
 
     // A save replaces the old file only when complete, keeping its permissions; in a folder
@@ -128,8 +164,8 @@ private slots:
         const QString list = QUILLMERE_TEST_DATA "/encodings/list.txt";
         DialogScript dialogs;
         dialogs.choose(list).cancel();
-        w.extract.xpButton2Click();
-        const auto* listaa = w.extract.findChild<QAbstractItemView*>("listaa");
+        w->extract.xpButton2Click();
+        const auto* listaa = w->extract.findChild<QAbstractItemView*>("listaa");
         const QStringList shown = rowTexts(*listaa);
         QCOMPARE(shown,
                  QString::fromUtf8(TestFolder::read(QString(list).replace(".txt", ".domains.txt")))
@@ -138,40 +174,106 @@ private slots:
         QVERIFY(domains.setData(domains.index(5), shown[5], Qt::EditRole)); // closed unchanged
         QCOMPARE(domains.items()[5], "\xe9t\xe9.fr");
 
-        w.clean.findChild<TxpCheckBox*>("c4")->setChecked(true);
-        w.clean.findChild<QSpinBox*>("Spin1")->setValue(0);
-        const qsizetype logged = logLines(w.form1).size() + 2;
-        w.clean.workClick();
-        QCOMPARE(logLines(w.form1).mid(logged),
+        w->clean.findChild<TxpCheckBox*>("c4")->setChecked(true);
+        w->clean.findChild<QSpinBox*>("Spin1")->setValue(0);
+        const qsizetype logged = logLines(w->form1).size() + 2;
+        w->clean.workClick();
+        QCOMPARE(logLines(w->form1).mid(logged),
                  QString::fromUtf8(TestFolder::read(QString(list).replace(".txt", ".shown.txt")))
                      .split('\n', Qt::SkipEmptyParts));
 
-        w.form1.InputList = {"a@b.test", "c@d.test", "e@f.test"};
-        w.seed.findChild<QLineEdit*>("email")->setText("josé@b.test");
-        w.seed.findChild<QLineEdit*>("salidaf")->setText(folder.path("seeded.txt"));
-        w.seed.button2Click();
-        QVERIFY(TestFolder::read(folder.path("seeded.txt")).startsWith("jos\xc3\xa9@b.test\r\n"));
+        w->form1.InputList = {"a@b.test", "c@d.test", "e@f.test"};
+        w->seed.findChild<QLineEdit*>("email")->setText("josé@b.test");
+        w->seed.findChild<QLineEdit*>("salidaf")->setText(folder->path("seeded.txt"));
+        w->seed.button2Click();
+        QVERIFY(TestFolder::read(folder->path("seeded.txt")).startsWith("jos\xc3\xa9@b.test\r\n"));
     }
 
     // Every control without text of its own has a name, distinct within its window.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window :
+             {"TForm1", "Tseed", "Tsplit", "Taboutsoft", "Tremove", "Tsort", "Textract", "Tchat"})
+            QTest::newRow(window) << window;
+    }
     void accessibleNames()
     {
-        for (QWidget* window : QWidgetList{&w.form1, &w.seed, &w.split, &w.about, &w.clean, &w.sort,
-                                           &w.extract, &w.chat}) {
-            QStringList names;
-            // Named as laid out: Qt's inner parts (unnamed, or "qt_") are the controls' own.
-            for (QWidget* control :
-                 window->findChildren<QWidget*>(QRegularExpression("^(?!qt_)."))) {
-                const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-                if (control->window() != window ||
-                    QList{QAccessible::StaticText, QAccessible::Grouping, QAccessible::MenuBar}
-                        .contains(face->role()))
-                    continue;
-                names.append(face->text(QAccessible::Name).trimmed());
-                QVERIFY2(!names.last().isEmpty() && names.count(names.last()) == 1,
-                         qPrintable(control->objectName()));
-            }
+        QFETCH(QString, window);
+        QWidget* shown = windowOfClass(window);
+        QStringList names;
+        // Named as laid out: Qt's inner parts (unnamed, or "qt_") are the controls' own.
+        for (QWidget* control : shown->findChildren<QWidget*>(QRegularExpression("^(?!qt_)."))) {
+            const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            if (control->window() != shown ||
+                QList{QAccessible::StaticText, QAccessible::Grouping, QAccessible::MenuBar}
+                    .contains(face->role()))
+                continue;
+            names.append(face->text(QAccessible::Name).trimmed());
+            QVERIFY2(!names.last().isEmpty() && names.count(names.last()) == 1,
+                     qPrintable(control->objectName()));
         }
+    }
+
+    // A file dialog stands over the window whose button asked for it, so that a window
+    // manager gives that window the focus back; afterwards the dialog is the main window's
+    // again, with its current file name. Three lines are loaded.
+    void focusAfterDialogs_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("clean, open") << "Tremove"
+                                     << "xpButton2";
+        QTest::newRow("clean, save") << "Tremove"
+                                     << "xpButton1";
+        QTest::newRow("seed") << "Tseed"
+                              << "xpButton2";
+        QTest::newRow("split") << "Tsplit"
+                               << "xpButton2";
+        QTest::newRow("sort") << "Tsort"
+                              << "xpButton1";
+        QTest::newRow("domain filter") << "Textract"
+                                       << "xpButton2";
+        QTest::newRow("statistics") << "Tchat"
+                                    << "Button1";
+        QTest::newRow("main window") << "TForm1"
+                                     << "Button1";
+    }
+    void focusAfterDialogs()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        w->form1.InputList = {"a@b.test", "c@d.test", "e@f.test"};
+        QWidget* asking = windowOfClass(window);
+        asking->show();
+        QStringList over;
+        setFileDialogRunner([&](QFileDialog& shown) {
+            over.append(shown.parentWidget()->metaObject()->className());
+            return std::optional<QString>();
+        });
+        findControl<QAbstractButton>(*asking, button)->click();
+        setFileDialogRunner({});
+        QCOMPARE(over, QStringList{window});
+        for (PersistentFileDialog* dialog : {&w->form1.OpenDialog1, &w->form1.SaveDialog1})
+            QCOMPARE(dialog->dialog().parentWidget(), &w->form1);
+        QCOMPARE(w->form1.SaveDialog1.fileName(), "output.txt");
+    }
+
+    // "Exit" and the main window's close box end the program, tool windows open or not.
+    void endingTheProgram_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Exit") << false;
+        QTest::newRow("close box") << true;
+    }
+    void endingTheProgram()
+    {
+        QFETCH(bool, closeBox);
+        w->clean.show();
+        w->chat.show();
+        QTimer::singleShot(0, [&] { closeBox ? void(w->form1.close()) : w->form1.Exit1Click(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
     }
 };
 

@@ -3,13 +3,17 @@
 // each is written.
 #include "app/programwindows.h"
 #include "core/abcQSort.h"
+#include "core/applog.h"
 #include "core/lineprimitives.h"
 #include "core/progress.h"
+#include "core/randomgenerator.h"
 #include "core/wholenumber.h"
+#include "stats/chartview.h"
 #include "support/dialogscript.h"
 #include "support/findcontrol.h"
 #include "support/logcapture.h"
 #include "support/messageboxwatcher.h"
+#include "support/qtwarnings.h"
 #include "support/testfiles.h"
 #include "tools/splitting.h"
 
@@ -17,7 +21,9 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
@@ -31,10 +37,13 @@ QStringList textLines(const QString& path)
     return lines;
 }
 
+// Hidden files too: a save's temporary file left behind is a file written.
 QStringList filesBelow(const QString& folder)
 {
     QStringList files;
-    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
         files.append(QDir(folder).relativeFilePath(it.next()));
     return files;
 }
@@ -50,10 +59,13 @@ void addRows(const QString& name)
                 << line.split('\t');
 }
 
+// A window by class, or a control of it by name; none when missing, which fails the case.
 QObject* controlOf(const QString& window, const QString& name)
 {
     QWidget* found = windowOfClass(window);
-    return name.isEmpty() || name == window ? found : findControl<QObject>(*found, name);
+    if (!found || name.isEmpty() || name == window)
+        return found;
+    return found->findChild<QObject*>(name);
 }
 
 const QString docFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../doc/");
@@ -72,13 +84,29 @@ QString fact(QObject& control, const QString& key, const QString& section = {})
             items.append(view->model()->index(row, 0).data().toString());
         return items.join(", ");
     }
+    if (const auto* chart = qobject_cast<ChartView*>(&control); chart && key == "bars") {
+        QStringList bars;
+        for (const ChartBar& bar : chart->bars())
+            bars.append(QString("%1 %2 #%3")
+                            .arg(shownText(bar.label))
+                            .arg(bar.value)
+                            .arg(bar.colour, 6, 16, QChar('0')));
+        return bars.join(", ");
+    }
     if (key == "filters")
         return qobject_cast<QFileDialog*>(&control)->nameFilters().join(";;");
     if (key == "menu")
         return qobject_cast<QMenu*>(control.parent())->title();
-    for (QWidget* next = qobject_cast<QWidget*>(&control); key == "tab";)
-        if (next = next->nextInFocusChain(); next->focusPolicy() & Qt::TabFocus)
-            return next->objectName();
+    if (auto* widget = qobject_cast<QWidget*>(&control); widget && key == "tab") {
+        // Where a press of Tab on the control takes the focus (a pane that keeps Tab, itself),
+        // named by the control that owns the focused inner part.
+        widget->setFocus();
+        QTest::keyClick(widget->window()->focusWidget(), Qt::Key_Tab);
+        QWidget* focused = widget->window()->focusWidget();
+        while (focused->objectName().startsWith("qt_"))
+            focused = focused->parentWidget();
+        return focused->objectName();
+    }
     if (key == "shows") {
         qobject_cast<QAction*>(&control)->trigger();
         for (const QWidget* window : QApplication::topLevelWidgets())
@@ -107,14 +135,13 @@ QString fact(QObject& control, const QString& key, const QString& section = {})
 
 QModelIndex itemShowing(const QTreeView& view, const QString& text)
 {
-    const QModelIndexList found =
-        view.model()->match(view.model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
-    if (found.isEmpty())
-        qFatal("no item %s", qPrintable(text));
-    return found.first();
+    return view.model()
+        ->match(view.model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly)
+        .value(0);
 }
 
-void act(QWidget& control, const QString& value)
+// Does what an options line says to a control; what could not be done, or nothing.
+QString act(QWidget& control, const QString& value)
 {
     auto* view = qobject_cast<QTreeView*>(&control);
     if (value == "Escape") {
@@ -123,8 +150,16 @@ void act(QWidget& control, const QString& value)
     } else if (value == "watch") { // the text shown when pending events are next handled
         QTimer::singleShot(0, &control,
                            [&] { control.setProperty("watched", control.property("text")); });
+    } else if (auto* bar = qobject_cast<QProgressBar*>(&control); bar && value == "trace") {
+        QObject::connect(bar, &QProgressBar::valueChanged, bar, [bar](int shown) {
+            const QString before = bar->property("traced").toString();
+            bar->setProperty("traced",
+                             (before.isEmpty() ? "" : before + " ") + QString::number(shown));
+        });
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    } else if (view && !itemShowing(*view, value.section(" = ", 0, 0)).isValid()) {
+        return "no item " + value;
     } else if (view && value.contains(" = ")) {
         // The next control that takes the focus ends the edit, as it does for the user.
         view->edit(itemShowing(*view, value.section(" = ", 0, 0)));
@@ -132,18 +167,25 @@ void act(QWidget& control, const QString& value)
     } else if (view) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           view->visualRect(itemShowing(*view, value)).center());
-    } else { // a line edit, or a spin box's own, typed into without its validator
-        auto* edit = qobject_cast<QLineEdit*>(&control);
-        (edit ? edit : control.findChild<QLineEdit*>())->setText(value);
+    } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(&control)) {
+        // Typed over the selected text, key by key, through the field's validator.
+        spin->setFocus();
+        spin->selectAll();
+        value.isEmpty() ? QTest::keyClick(spin, Qt::Key_Delete) : QTest::keyClicks(spin, value);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        edit->setText(value);
+    } else {
+        return "nothing to do with " + value;
     }
+    return {};
 }
 
-void chooseMenuItem(const TForm1& form1, const QString& caption)
+bool chooseMenuItem(const TForm1& form1, const QString& caption)
 {
     for (QAction* action : form1.menuBar()->findChildren<QAction*>())
         if (action->text() == caption)
-            return action->trigger();
-    qFatal("no menu item %s", qPrintable(caption));
+            return action->trigger(), true;
+    return false;
 }
 
 QByteArray ruleResult(const QByteArray& rule, const QByteArray& a, const QByteArray& b)
@@ -184,6 +226,9 @@ public slots:
 
 private slots:
     void initTestCase() { QDesktopServices::setUrlHandler("file", this, "openUrl"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
+    // Any warning of Qt's is a fault of the case that caused it.
+    void init() { failOnQtWarnings(); }
     void session_data();
     void session();
     void control_data();
@@ -208,12 +253,23 @@ void TestGolden::session()
     const QTemporaryDir work;
     for (const QString& file : filesBelow(folder))
         if (!QStringList{"options", "log", "boxes", "state"}.contains(file) &&
-            !file.startsWith("expected/")) {
+            !file.startsWith("expected/") && !file.startsWith("program/")) {
             QDir(work.path()).mkpath(QFileInfo(file).path());
             QVERIFY(QFile::copy(folder + '/' + file, work.filePath(file)));
         }
     QDir::setCurrent(work.path());
+    // The case's program/ files stand beside the program for the session only.
+    QDir program(QCoreApplication::applicationDirPath());
+    const QStringList besideProgram = filesBelow(folder).filter(QRegularExpression("^program/"));
+    const auto removeBesideProgram = qScopeGuard([&] {
+        for (const QString& file : besideProgram)
+            program.remove(QFileInfo(file).fileName());
+    });
+    for (const QString& file : besideProgram)
+        QVERIFY(QFile::copy(folder + '/' + file, program.filePath(QFileInfo(file).fileName())));
 
+    // Every session is a fresh start of the program, whatever ran before it.
+    processRandom() = {};
     ProgramWindows windows;
     windows.form1.show();
     DialogScript dialogs;
@@ -228,13 +284,18 @@ void TestGolden::session()
                 : answer == "keep" ? dialogs.keep()
                                    : dialogs.choose(answer);
         } else if (name == "menu") {
-            chooseMenuItem(windows.form1, value);
+            QVERIFY2(chooseMenuItem(windows.form1, value), qPrintable("no menu item " + value));
         } else if (name == "window") {
             window = value;
-            windowOfClass(window)->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(windowOfClass(window)));
+            QWidget* shown = windowOfClass(window);
+            QVERIFY2(shown, qPrintable("no window " + window));
+            shown->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(shown));
         } else {
-            act(*qobject_cast<QWidget*>(controlOf(window, name)), value);
+            auto* control = qobject_cast<QWidget*>(controlOf(window, name));
+            QVERIFY2(control, qPrintable("no control " + name));
+            const QString failure = act(*control, value);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
     }
 
@@ -243,6 +304,7 @@ void TestGolden::session()
     for (const QString& line : textLines(folder + "/state")) {
         const QStringList key = line.section(": ", 0, 0).split('.');
         QObject* control = controlOf(key.first(), key.size() == 3 ? key[1] : "");
+        QVERIFY2(control, qPrintable("no control " + line));
         QCOMPARE(key.join('.') + ": " + fact(*control, key.last()), line);
     }
     QCOMPARE(dialogs.pending(), 0);
@@ -269,9 +331,11 @@ void TestGolden::control()
     ProgramWindows windows;
     windows.form1.InputList = {"a@b.test", "c@d.test", "e@f.test"};
     windows.form1.show();
+    QVERIFY2(windowOfClass(row[0]), "no such window");
     if (row[1] != "-")
         windowOfClass(row[0])->show();
     QObject* control = controlOf(row[0], row[1] == "-" ? "" : row[1]);
+    QVERIFY2(control, "no such control");
     QStringList facts{row[0], row[1], control->metaObject()->className()};
     for (const QString& pair : row[3].split("; ")) {
         const QString key = pair.section('=', 0, 0), value = pair.section('=', 1);

@@ -1,6 +1,8 @@
 #include "app/filtrar_mails.h"
+#include "app/windowsetup.h"
 #include "core/listfile.h"
 #include "reference/literaldomaincounts.h"
+#include "stats/chartpainter.h"
 #include "stats/chartview.h"
 #include "stats/domainstatistics.h"
 #include "stats/estadistica.h"
@@ -54,6 +56,9 @@ private slots:
     void rules();
     void window_data() { table("chat.txt", {"steps", "log", "end", "png", "name", "kind", "box"}); }
     void window();
+    void legend_data() { table("legend.txt", {"columns", "rows"}); }
+    void legend();
+    void culledDrawing();
 
 private:
     void click(const QString& button) const { findControl<QPushButton>(*m_chat, button)->click(); }
@@ -123,13 +128,26 @@ void TestStatistics::window()
             span->setFocus(), span->selectAll();
         else if (step == '.')
             m_chat->setFocus();
+        else if (step == 'k')
+            m_chat->setPalette(QPalette(QColor(0x2A, 0x2E, 0x32)));
+        else if (step == 'w') {
+            QWheelEvent wheel({650, 300}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&chart(), &wheel);
+        } else if (step == 'a')
+            QTest::mouseClick(&chart(), Qt::LeftButton, {}, chart().legend().downArrow().center());
         else if (step == 'z' || step == 'u') {
             QTest::mousePress(&chart(), Qt::LeftButton, {}, corners[step == 'u']);
             QTest::mouseRelease(&chart(), Qt::LeftButton, {}, corners[step == 'z']);
             QTest::qWait(400);
         } else if (const qsizetype key = QString("^v<x").indexOf(step); key >= 0)
             QTest::keyClick(QApplication::focusWidget(), keys[key]);
-        else
+        else if (const qsizetype way = QString("di").indexOf(step); way >= 0) {
+            // A screen reader's Decrease or Increase: the field's value and step, as offered.
+            QAccessibleValueInterface& value =
+                *QAccessible::queryAccessibleInterface(span)->valueInterface();
+            value.setCurrentValue(value.currentValue().toInt() +
+                                  (way ? 1 : -1) * value.minimumStepSize().toInt());
+        } else
             QTest::keyClick(span, step.toLatin1());
     }
 
@@ -170,6 +188,58 @@ void TestStatistics::window()
     const QImage read(folder.path("chart.png"));
     const auto height = [&](int i) { return tallestRun(read, barColour(chart().bars()[i])); };
     QVERIFY(std::abs(double(height(0)) / height(1) - 45.0 / 55) < 0.05);
+}
+
+// Legend layouts of many bars in the window's chart: entries in a readable font, the wall at
+// least half the chart's width, and every entry reachable, shown in full, by scrolling.
+void TestStatistics::legend()
+{
+    const int count = QString(QTest::currentDataTag()).toInt();
+    QList<ChartBar> bars;
+    for (int i = 0; i < count; ++i)
+        bars.append({100.0 / (i + 2), "mail" + QByteArray::number(i) + ".river-valley.example"});
+    const ChartContent content(bars, designFont());
+    const QRect area(0, 0, 706, 487);
+    const ChartLegend first = ChartLayout(area, content).legend;
+    QVERIFY(QFontInfo(first.font()).pointSizeF() >= 6.99);
+    QVERIFY(ChartLayout(area, content).wall.width() * 2 >= area.width());
+    QTEST(QString::number(first.columns()), "columns");
+    QTEST(QString::number(first.shownRows()) + (first.scrolls() ? " scrolling" : ""), "rows");
+    QList<bool> seen(count);
+    for (int row = 0; row < count; row += first.shownRows()) {
+        const ChartLegend scrolled = ChartLayout(area, content, row).legend;
+        for (int i = 0; i < count; ++i)
+            if (const QString text = scrolled.shownEntry(i); !text.isEmpty()) {
+                QCOMPARE(text, content.entry(i));
+                seen[i] = true;
+            }
+    }
+    QVERIFY(!seen.contains(false));
+}
+
+// Leaving out the bars and marks that others cover gives the very picture of drawing them all:
+// a long list of near-equal shares, whole and zoomed, its legend scrolled, at two pixel ratios.
+void TestStatistics::culledDrawing()
+{
+    const AddressList input = SyntheticLists(5).mixed(30000, 20000, 4000);
+    const DomainTally tally = tallyDomains(input);
+    RandomGenerator random;
+    const ChartContent content(
+        chartBars(tally, input.size(), int(tally.domains.size()) - 1, random), designFont());
+    const QRect area(0, 0, 706, 487);
+    const std::optional<ChartWindow> windows[] = {std::nullopt, ChartWindow{3.5, 900.2, 0, 2.5}};
+    for (const double ratio : {1.0, 1.5})
+        for (const std::optional<ChartWindow>& window : windows) {
+            QImage pictures[2];
+            for (const bool culled : {true, false}) {
+                QImage& picture = pictures[culled];
+                picture = QImage(area.size() * ratio, QImage::Format_RGB32);
+                picture.setDevicePixelRatio(ratio);
+                QPainter painter(&picture);
+                paintChart(painter, area, content, {Qt::lightGray, Qt::black, window, 40, culled});
+            }
+            QVERIFY(pictures[0] == pictures[1]);
+        }
 }
 
 QTEST_MAIN(TestStatistics)

@@ -1,5 +1,7 @@
+#include "app/programwindows.h"
 #include "app/windowsetup.h"
 #include "controls/XPGraphUtil.h"
+#include "controls/accelerator.h"
 #include "controls/xpButton.h"
 #include "controls/xpCheckBox.h"
 #include "support/referencepicture.h"
@@ -8,7 +10,9 @@
 #include <QDialog>
 #include <QEnterEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
@@ -24,6 +28,43 @@ static void addTableRows(const QString& name)
         if (!line.startsWith('#'))
             QTest::newRow(qPrintable(line.section(" |", 0, 0)))
                 << line.split(QRegularExpression(" *\\| *"));
+}
+
+// The control as drawn on a screen of that scale.
+static QImage pictureAt(QWidget& control, qreal scale)
+{
+    QImage picture((QSizeF(control.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    control.render(&picture);
+    return picture;
+}
+
+// What of a control's caption its drawing would cut off; empty when it shows whole.
+static QString captionCut(const QWidget& control)
+{
+    const QFontMetrics metrics(control.font());
+    const auto cut = [&](const QString& text, const QRect& room, int top) {
+        const QSize size(metrics.horizontalAdvance(text), metrics.height());
+        return text.trimmed().isEmpty() || room.contains(QRect(QPoint(room.left(), top), size))
+                   ? QString()
+                   : QString("%1: \"%2\" (%3x%4) in %5x%6")
+                         .arg(control.objectName(), text)
+                         .arg(size.width())
+                         .arg(size.height())
+                         .arg(room.width())
+                         .arg(room.height());
+    };
+    const int h = control.height();
+    if (qobject_cast<const TxpButton*>(&control))
+        return cut(splitCaption(control.property("text").toString()).shown,
+                   edgeRect(4, 4, control.width() - 4, h - 4), (h - metrics.height()) / 2);
+    if (qobject_cast<const TxpCheckBox*>(&control))
+        return cut(splitCaption(control.property("text").toString()).shown,
+                   edgeRect(20, 2, control.width() - 2, h), (h - metrics.height()) / 2);
+    if (const auto* label = qobject_cast<const QLabel*>(&control); label && !label->wordWrap())
+        return cut(label->text(), label->contentsRect(), label->contentsRect().top());
+    return {};
 }
 
 // Plays an input script (the steps are described in input.txt) on a control.
@@ -80,6 +121,8 @@ class TestStyledControls : public QObject {
 private slots:
     void input_data() { addTableRows("input.txt"); }
     void input();
+    void captionsFit_data() { addTableRows("desktop-fonts.txt"); }
+    void captionsFit();
     void gradientFill_data() { addTableRows("gradients.txt"); }
     void gradientFill();
 
@@ -108,7 +151,8 @@ void TestStyledControls::input()
     QDialog dialog;
     dialog.setModal(true);
     QWidget& window = fields[1] == "dialog" ? dialog : plainWindow;
-    window.setPalette(QPalette(QColor(239, 239, 239), Qt::magenta)); // behind the cut corners
+    // The window colour, magenta, shows behind the cut corners and as the check box colour.
+    QPalette colours(QColor(239, 239, 239), Qt::magenta);
     window.resize(300, 70);
     window.setFocusPolicy(Qt::ClickFocus); // as the tool windows that close on Escape
     place(new QLineEdit(&window), "edit", QRect(10, 40, 100, 20))->setFocus();
@@ -119,8 +163,23 @@ void TestStyledControls::input()
     control->move(10, 10);
     control->setFont(QFont("DejaVu Sans", 8));
     control->setText(fields[2]);
-    for (const QString& p : fields[3].split(' ', Qt::SkipEmptyParts))
-        QVERIFY(control->setProperty(qPrintable(p.section('=', 0, 0)), p.section('=', 1)));
+    qreal scale = 1;
+    for (const QString& p : fields[3].split(' ', Qt::SkipEmptyParts)) {
+        const QString key = p.section('=', 0, 0), value = p.section('=', 1);
+        if (key == "scale") {
+            scale = value.toDouble();
+        } else if (key == "pointSize") {
+            control->setFont(QFont("DejaVu Sans", value.toInt()));
+        } else if (key == "scheme") { // Breeze Dark's colours
+            colours.setColor(QPalette::Window, QColor(42, 46, 50));
+            colours.setColor(QPalette::Button, QColor(49, 54, 59));
+            for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
+                colours.setColor(role, QColor(239, 240, 241));
+        } else {
+            QVERIFY(control->setProperty(qPrintable(key), value));
+        }
+    }
+    window.setPalette(colours);
     connect(control, &QAbstractButton::clicked, [&] {
         seen << (button ? "click" : control->isChecked() ? "checked" : "unchecked");
     });
@@ -145,8 +204,37 @@ void TestStyledControls::input()
     QCOMPARE(seen.join(' '), fields.value(5));
     const QString picture = fields.value(6);
     const QString difference =
-        picture.isEmpty() ? QString() : compareWithReference(control->grab().toImage(), picture);
+        picture.isEmpty() ? QString() : compareWithReference(pictureAt(*control, scale), picture);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// Whatever the desktop's font, every window draws in its design font, where every caption of
+// a styled control and every label shows whole.
+void TestStyledControls::captionsFit()
+{
+    QFETCH(QStringList, fields);
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(QFont(fields[1], fields[2].toInt()));
+    QStringList cut;
+    {
+        ProgramWindows windows;
+        const int designHeight = QFontMetrics(designFont()).height();
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &windows.form1, &windows.seed, &windows.split, &windows.about, &windows.clean,
+                 &windows.sort, &windows.extract, &windows.chat})
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->window() != window) // the file dialogs lay themselves out
+                    continue;
+                const QString where = window->metaObject()->className() + QString(" ");
+                if (qobject_cast<const StyledControl*>(control) &&
+                    QFontMetrics(control->font()).height() != designHeight)
+                    cut << where + control->objectName() + ": not in the design font";
+                if (const QString text = captionCut(*control); !text.isEmpty())
+                    cut << where + text;
+            }
+    }
+    QApplication::setFont(desktopFont);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
 
 // The fill lands on a magenta canvas, which must stay untouched outside the rectangle; each

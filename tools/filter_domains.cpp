@@ -147,6 +147,8 @@ Textract::Textract(TForm1& form1)
     SpeedButton2->setAccessibleName("Move all domains left");
     ProgressBar1->setAccessibleName("Progress");
 
+    giveStyledControlsWindowFont(*this);
+
     xpButton2->installEventFilter(this);
 
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Textract::xpButton2Click));

@@ -37,6 +37,8 @@ Tsort::Tsort(TForm1& form1)
     c1 = place<TxpCheckBox>(GroupBox1, "c1", "Order by email", {12, 74, 259, 17});
     c3 = place<TxpCheckBox>(GroupBox1, "c3", "Order by domain", {12, 118, 259, 17});
 
+    giveStyledControlsWindowFont(*this);
+
     connect(xpButton1, &TxpButton::clicked, this, guarded(this, &Tsort::xpButton1Click));
     connect(c1, &TxpCheckBox::clicked, this, guarded(this, &Tsort::c1Click));
     connect(c2, &TxpCheckBox::clicked, this, guarded(this, &Tsort::c2Click));

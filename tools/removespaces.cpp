@@ -4,39 +4,25 @@
 #include "app/filtrar_mails.h"
 #include "app/notices.h"
 #include "app/windowsetup.h"
+#include "controls/wholenumberspinbox.h"
 #include "controls/xpButton.h"
 #include "controls/xpCheckBox.h"
-#include "core/apperror.h"
 #include "core/applog.h"
-#include "core/wholenumber.h"
 #include "tools/cleaning.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <QSpinBox>
-
-#include <algorithm>
 
 namespace {
 
-QSpinBox* lengthSpin(QWidget* parent, const QString& name, const QRect& at, int value)
+WholeNumberSpinBox* lengthSpin(QWidget* parent, const QString& name, const QRect& at, int value)
 {
-    auto* spin = place(new QSpinBox(parent), name, at);
+    auto* spin = place(new WholeNumberSpinBox(parent), name, at);
     spin->setRange(0, 1000);
     spin->setValue(value);
     return spin;
-}
-
-// A typed number beyond the bounds counts as the nearest bound; text that is no whole
-// number ends the command before anything changes, rather than silently counting as 0.
-int lengthBound(const QSpinBox& spin)
-{
-    const std::optional<qint32> typed = parseWholeNumber(spin.text());
-    if (!typed)
-        throw AppError::notAnInteger(spin.text());
-    return std::clamp(*typed, spin.minimum(), spin.maximum());
 }
 
 QString fileNamePart(const QString& path)
@@ -68,6 +54,8 @@ Tremove::Tremove(TForm1& form1)
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName("Progress");
+
+    giveStyledControlsWindowFont(*this);
 
     connect(xpButton2, &TxpButton::clicked, this, guarded(this, &Tremove::xpButton2Click));
     connect(work, &TxpButton::clicked, this, guarded(this, &Tremove::workClick));
@@ -140,8 +128,8 @@ void Tremove::workClick()
         m_form1.Openlistofemails1Click();
     }
     CleanTests tests;
-    tests.shortLength = lengthBound(*SpinEdit1);
-    tests.longLength = lengthBound(*Spin1);
+    tests.shortLength = SpinEdit1->number();
+    tests.longLength = Spin1->number();
     tests.emptyLine = C1->isChecked();
     tests.withoutAtOrShort = C2->isChecked();
     tests.startsWithDigit = C3->isChecked();

@@ -5,10 +5,10 @@
 class QGroupBox;
 class QLabel;
 class QProgressBar;
-class QSpinBox;
 class TForm1;
 class TxpButton;
 class TxpCheckBox;
+class WholeNumberSpinBox;
 
 // The clean window: drops invalid lines, or lines repeating an earlier address, from the
 // main window's loaded list into its output list, and offers the result for saving.
@@ -38,11 +38,11 @@ private:
     QGroupBox* GroupBox1;
     TxpCheckBox* C1;
     TxpCheckBox* C2;
-    QSpinBox* SpinEdit1;
+    WholeNumberSpinBox* SpinEdit1;
     QLabel* Label2;
     TxpCheckBox* C3;
     TxpCheckBox* c4;
-    QSpinBox* Spin1;
+    WholeNumberSpinBox* Spin1;
     QLabel* Label4;
     TxpCheckBox* c5;
     TxpButton* work;

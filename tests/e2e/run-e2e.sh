@@ -10,12 +10,11 @@ set -euo pipefail
 program=$(realpath -- "$1")
 shot_dir=$(realpath -m -- "${2:-$PWD}")
 data=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/data
-readonly step_limit=30 # seconds for one window, popup or file to come or go
 work=$(mktemp -d)
-in=$data/in out=$work/out
-xvfb_pid= app_pid= display=
+in=$data/in out=$work/out wm_pid=
+source "$data/../../../scripts/drive-desktop.sh"
 
-cleanup() { kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { kill $program_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 trap 'echo "FAIL: stopped by a signal, or past the time limit" >&2; exit 1' TERM INT
 
@@ -26,89 +25,18 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display itself, so parallel runs never meet; where none starts, skip.
-: >"$work/display" # there before Xvfb's own start opens it
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    display=$(tr -dc '0-9' <"$work/display")
-    [[ -n $display ]] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
-    sleep 0.1
-done
-if [[ -z $display ]]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
+# Where no X server starts, skip.
+if ! start_display; then
+    echo "SKIP: Xvfb did not start"
     exit 77
 fi
-export DISPLAY=":$display"
-for tool in xdotool xwininfo xprop /usr/bin/import; do
+for tool in xdotool xwininfo xprop /usr/bin/import openbox; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
-
-xdo() { timeout 10 xdotool "$@" || fail "xdotool $* did not succeed"; }
-not() { ! "$@"; }
-
-# Waits for a condition (a command) to hold; fails naming what did not happen.
-wait_for() {
-    local what=$1 until=$((SECONDS + step_limit))
-    shift
-    until "$@"; do
-        kill -0 "$app_pid" 2>/dev/null || fail "the program ended unexpectedly"
-        ((SECONDS < until)) || fail "timed out waiting for $what"
-        sleep 0.1
-    done
-}
-
-# The visible window whose caption matches $1; for "popup", any menu or completion list.
-window_named() {
-    local id info
-    for id in $(xdotool search --onlyvisible --class quillmere 2>/dev/null); do
-        info=$(xwininfo -id "$id" 2>/dev/null) || continue
-        if [[ $1 == popup ]]; then
-            [[ $info == *'Override Redirect State: yes'* ]] && return 0
-        elif [[ $info == *'Override Redirect State: no'* && $(xdotool getwindowname "$id") =~ $1 ]]; then
-            echo "$id" && return 0
-        fi
-    done
-    return 1
-}
-wait_window() { wait_for "a window captioned '$1'" window_named "$1"; }
-# The program takes in a focus change before keys arrive.
-focus() { xdo windowfocus --sync "$1" && sleep 0.2; }
-click() {
-    wait_for "no popup left open" not window_named popup
-    xdo windowraise "$1"
-    xdo mousemove --sync --window "$1" "$2" "$3"
-    sleep 0.1
-    xdo click 1
-}
-type_text() { xdo type --delay 15 -- "$1"; }
-
-# Menus have no mnemonics: Alt alone enters the menu bar, arrows walk it, Return picks.
-menu_item() {
-    wait_for "no popup left open" not window_named popup
-    focus "$main"
-    xdo key alt
-    for _ in $(seq "$1"); do xdo key Right; done
-    xdo key Down
-    wait_for "the menu to open" window_named popup
-    for _ in $(seq "$2"); do xdo key Down; done
-    xdo key Return
-    wait_for "the menu to close" not window_named popup
-}
-
-# Types a path into a file dialog and confirms it with Return, or cancels with Escape. The
-# completion list the name field shows must close with the dialog, not hold the mouse after.
-answer_dialog() {
-    focus "$(wait_window "$1")"
-    if [[ $2 == cancel ]]; then xdo key Escape; else
-        xdo key ctrl+a
-        type_text "$2"
-        xdo key Return
-    fi
-    wait_for "the dialog '$1' to close" not window_named "$1"
-    wait_for "the completion list to close with the dialog '$1'" not window_named popup
-    [[ $1 != '^Save As$' ]] || wait_for "the file $2" test -f "$2"
-}
+# A window manager, which gives the focus to a dialog's parent when the dialog closes.
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+wait_for "the window manager" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 
 mkdir -p "$shot_dir" "$out" "$work/home" "$work/cwd"
 mkdir -m 700 "$work/runtime"
@@ -117,14 +45,16 @@ mkdir -m 700 "$work/runtime"
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$data/../../../scripts/lsan.supp:print_suppressions=0}
 (cd "$work/cwd" && exec env QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_RUNTIME_DIR="$work/runtime" "$program") >"$work/program.log" 2>&1 &
-app_pid=$!
-main=$(wait_window '^Quillmere 1\.0$')
+program_pid=$!
+wait_window '^Quillmere 1\.0$' >/dev/null
 
 # Seed with the open dialog cancelled first, so Create asks for a list with its notice.
 menu_item 1 1
 seed=$(wait_window '^Seed your email in a email list to test deliverability$')
 click "$seed" 56 20 # Open file
 answer_dialog '^Open$' cancel
+# The window whose button asked for the dialog has the focus again, not the main window.
+wait_for "the seed window to be active again" eval '(($(xdotool getactivewindow) == seed))'
 click "$seed" 220 54 # Your email
 type_text me@my.test
 click "$seed" 288 86 # Output file
@@ -154,10 +84,10 @@ titles=$(for id in $(untitled); do xprop -id "$id" _NET_WM_NAME WM_NAME; done)
 
 # File > Exit ends the program.
 menu_item 0 2
-timeout "$step_limit" tail --pid="$app_pid" -f /dev/null || fail "the program did not end after Exit"
+timeout "$step_limit" tail --pid="$program_pid" -f /dev/null || fail "the program did not end after Exit"
 status=0
-wait "$app_pid" || status=$?
-app_pid=
+wait "$program_pid" || status=$?
+program_pid=
 ((status == 0)) || fail "the program exited with status $status"
 
 # Every file written as expected, and nothing else.
