@@ -5,10 +5,11 @@
 // 20,000 domains, 5 % upper-cased, 5 % blank. A second list of the same kind is the other
 // operand of the combinations. Every program figure includes reading and writing its files, as the
 // coreutils commands do; the sorts are timed in memory, at 10,000,000 and at 1,000,000
-// lines, to compare their cost per line. Wall and CPU times are both given (a command's
-// CPU time is that of its processes), since other work may share the machine. The summary
-// at the end prints the ratios and the peak memory of holding a list and its
-// de-duplicated copy.
+// lines, to compare their cost per line; saves are timed from the list in memory, over a copy
+// of it (synced before the rename) and to a new name, beside cp. Wall and CPU times are both given
+// (a command's CPU time is that of its processes), since other work may share the machine. The
+// summary at the end prints the ratios and the peak memory of holding a list and its de-duplicated
+// copy.
 #include "app/combination.h"
 #include "core/abcQSort.h"
 #include "core/listfile.h"
@@ -51,6 +52,11 @@ struct Files {
         listSize = QFile(list).size();
         QDir(dir.path()).mkdir("split");
         QDir(dir.path()).mkdir("coreutils-split");
+        // The files an earlier split left, which "existing files" splits write over.
+        if (std::system(("split -l 100000 '" + list + "' '" + out("coreutils-split/part_") + "'")
+                            .toLocal8Bit()
+                            .constData()) != 0)
+            std::abort();
     }
 
     static void writeBytes(const QString& name, const QByteArray& bytes)
@@ -141,21 +147,47 @@ void BM_Combine(benchmark::State& state, Combination operation)
     });
 }
 
-// Opening the list and splitting it; freeing the list is left out, as in BM_Read: in the
-// program the list stays open after a split.
-void BM_Split(benchmark::State& state)
+// A fresh name in the benchmarks' folder, for saves and splits that must not find an old file.
+QString freshName(const char* stem)
 {
+    static int made = 0;
+    return files().out(stem) + QString::number(++made);
+}
+
+// Opening the list and splitting it, into new files or over those of an earlier split; freeing
+// the list is left out, as in BM_Read: in the program the list stays open after a split.
+void BM_Split(benchmark::State& state, bool overExisting)
+{
+    const QString existing = files().out("split/part.txt");
+    if (overExisting)
+        writeSplitFiles(readListFile(files().list), 100'000, existing, {});
     double cpu = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        const QString folder = freshName("split-");
+        QDir().mkdir(folder);
+        state.ResumeTiming();
         const double before = cpuSeconds(RUSAGE_SELF);
         AddressList list = readListFile(files().list);
-        writeSplitFiles(list, 100'000, files().out("split/part.txt"), [](const QString&) {});
+        writeSplitFiles(list, 100'000, overExisting ? existing : folder + "/part.txt", {});
         cpu += cpuSeconds(RUSAGE_SELF) - before;
         state.PauseTiming();
         list.clear();
         state.ResumeTiming();
     }
     state.counters["cpu_s"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+}
+
+const AddressList& loaded(qsizetype count);
+
+// Saving the list held in memory over a copy of itself (synced before the rename), or to a
+// new name (no sync: nothing old can be lost).
+void BM_Save(benchmark::State& state, bool overExisting)
+{
+    const AddressList& list = loaded(bigCount);
+    const QString existing = files().out("saved.txt");
+    QFile::copy(files().list, existing);
+    own(state, [&] { writeListFile(overExisting ? existing : freshName("saved-"), list); });
 }
 
 const AddressList& loaded(qsizetype count)
@@ -266,7 +298,15 @@ public:
         compare("duplicate removal", "Dedupe10M/quillmere", "Dedupe10M/mawk", "");
         for (const char* name : {"Union", "Difference", "Intersection"})
             compare(name, std::string(name) + "10Mx10M/quillmere", "Dedupe10M/sort -u", "< 1");
-        compare("split", "Split10M_by100000/quillmere", "Split10M_by100000/split -l", "<= 2");
+        compare("save over an existing copy", "Save10M/quillmere over existing",
+                "Save10M/cp over existing", "");
+        compare("save over an existing copy", "Save10M/quillmere over existing",
+                "Save10M/cp and sync over existing", "");
+        compare("save to a new name", "Save10M/quillmere new name", "Save10M/cp new name", "");
+        compare("split into new files", "Split10M_by100000/quillmere new files",
+                "Split10M_by100000/split -l new files", "<= 2");
+        compare("split into existing files", "Split10M_by100000/quillmere existing files",
+                "Split10M_by100000/split -l existing files", "");
         for (const char* mode : {"WholeLine", "Address", "Domain"}) {
             const std::string big = std::string("Sort") + mode + "10M/quillmere";
             const std::string small = std::string("Sort") + mode + "1M/quillmere";
@@ -341,8 +381,21 @@ void registerAll()
                                       Combination::Difference));
     unit(benchmark::RegisterBenchmark("Intersection10Mx10M/quillmere", BM_Combine,
                                       Combination::Intersection));
-    unit(benchmark::RegisterBenchmark("Split10M_by100000/quillmere", BM_Split));
-    shell("Split10M_by100000/split -l",
+    unit(benchmark::RegisterBenchmark("Save10M/quillmere over existing", BM_Save, true));
+    shell("Save10M/cp over existing", "cp " + quoted(in.list) + " " + quoted(in.out("cp.txt")));
+    shell("Save10M/cp and sync over existing", "cp " + quoted(in.list) + " " +
+                                                   quoted(in.out("cp.txt")) + " && sync " +
+                                                   quoted(in.out("cp.txt")));
+    unit(benchmark::RegisterBenchmark("Save10M/quillmere new name", BM_Save, false));
+    shell("Save10M/cp new name",
+          "cp " + quoted(in.list) + " \"$(mktemp -u " + quoted(in.out("cp-XXXXXX")) + ")\"");
+    unit(benchmark::RegisterBenchmark("Split10M_by100000/quillmere new files", BM_Split, false));
+    shell("Split10M_by100000/split -l new files",
+          "d=$(mktemp -d " + quoted(in.out("coreutils-split-XXXXXX")) + ") && split -l 100000 " +
+              quoted(in.list) + " \"$d/part_\"");
+    unit(
+        benchmark::RegisterBenchmark("Split10M_by100000/quillmere existing files", BM_Split, true));
+    shell("Split10M_by100000/split -l existing files",
           "split -l 100000 " + quoted(in.list) + " " + quoted(in.out("coreutils-split/part_")));
     for (const auto& [name, mode] :
          {std::pair{"WholeLine", Mode::WholeLine}, std::pair{"Address", Mode::Address},

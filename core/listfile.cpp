@@ -5,13 +5,17 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <new>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -110,6 +114,23 @@ QByteArray readAllOf(QFile& file, const QString& fileName)
     return bytes;
 }
 
+// Text that starts with a UTF-16 byte order mark, in either byte order (a spreadsheet's
+// "Unicode text"), as UTF-8, the locale's encoding, without the mark; any other bytes as
+// they are. Code units that are not valid UTF-16 become U+FFFD.
+QByteArray utf8FromUtf16(QByteArray bytes)
+{
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return bytes;
+    // Stateless: a lone last byte becomes U+FFFD too, not nothing.
+    QStringDecoder decode(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                          QStringConverter::Flag::Stateless |
+                              QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decode(QByteArrayView(bytes).sliced(2));
+    bytes.clear();
+    return text.toUtf8();
+}
+
 // What is written is gathered into chunks of this size: few write calls, and no second copy
 // of a whole list.
 constexpr qsizetype writeChunkSize = qsizetype(1) << 20;
@@ -193,12 +214,26 @@ QByteArray listFileBytes(const AddressList& list)
 
 AddressList readListFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Only a regular file is a list: a pipe would hold the program until someone writes to
+    // it, and a device may never end. It is checked before the open, which a device may act
+    // on, and again on what was opened; the open does not wait for a pipe's writer.
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat info {};
+    const int descriptor =
+        ::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode)
+            ? ::open(name.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)
+            : -1;
+    QFile file;
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         throw AppError::cannotOpen(fileName);
+    }
     // A file larger than the memory the program can get is a file it cannot open.
     try {
-        return linesOf(readAllOf(file, fileName));
+        return linesOf(utf8FromUtf16(readAllOf(file, fileName)));
     } catch (const std::bad_alloc&) {
         throw AppError::cannotOpen(fileName);
     }

@@ -9,6 +9,8 @@ apt-get install -y --no-install-recommends \
     libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox \
     clang libclang-rt-14-dev dpkg-dev rsync \
     lintian desktop-file-utils appstream
+# The file systems of the power-cut and full-disk test (tests/savesondisk.sh).
+apt-get install -y --no-install-recommends xfsprogs e2fsprogs
 # A metafile reader for the chart export test (the test is skipped where it is missing).
 apt-get install -y --no-install-recommends libreoffice-draw
 # GNOME's desktop font, one of the desktop fonts the window tests set (a plain sans where missing).
