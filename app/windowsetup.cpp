@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 namespace {
@@ -26,6 +28,19 @@ void giveStyledControlsWindowFont(QWidget& window)
 {
     for (StyledControl* control : window.findChildren<StyledControl*>())
         control->setFont(window.font());
+}
+
+void narrowCaptionToFit(QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+    QFont font = button.font();
+    for (int stretch = 98;
+         QFontMetrics(font).horizontalAdvance(button.text()) > room && stretch >= 80; stretch -= 2)
+        font.setStretch(stretch);
+    button.setFont(font);
 }
 
 QIcon programIcon()

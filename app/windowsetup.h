@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,10 @@ QFont designFont(int pointSize = 8, bool bold = false);
 // The styled controls keep a font of their own, the desktop's; this gives each of the
 // window's styled controls the window's design font, which their fixed sizes were laid out for.
 void giveStyledControlsWindowFont(QWidget& window);
+
+// The design font's fallback on Linux is wider than the font the fixed sizes were laid out for:
+// a caption that would be cut is drawn just narrow enough to show whole (never below 80%).
+void narrowCaptionToFit(QPushButton& button);
 
 // The program's icon at every size it is drawn in, from 16 to 256 pixels.
 QIcon programIcon();

@@ -42,6 +42,7 @@ Tchat::Tchat(TForm1& form1)
     // Plain push buttons, like the main window's: this window is not one of the list tools.
     Button1 =
         place(new QPushButton("Load file with email address", this), "Button1", {32, 8, 153, 25});
+    narrowCaptionToFit(*Button1);
     Label2 = place(new QLabel(QString(8, ' '), this), "Label2", {192, 16, 33, 13});
     Label2->setFont(designFont(8, true));
     muestra = place(new QPushButton("Show chart", this), "muestra", {264, 8, 75, 25});

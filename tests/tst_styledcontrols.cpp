@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 // One case per line of a table in tests/data/controls: fields split at "|", the first naming it.
@@ -62,6 +64,13 @@ static QString captionCut(const QWidget& control)
     if (qobject_cast<const TxpCheckBox*>(&control))
         return cut(splitCaption(control.property("text").toString()).shown,
                    edgeRect(20, 2, control.width() - 2, h), (h - metrics.height()) / 2);
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return cut(button->text(), room, room.top());
+    }
     if (const auto* label = qobject_cast<const QLabel*>(&control); label && !label->wordWrap())
         return cut(label->text(), label->contentsRect(), label->contentsRect().top());
     return {};
