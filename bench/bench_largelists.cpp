@@ -14,6 +14,7 @@
 #include "core/abcQSort.h"
 #include "core/listfile.h"
 #include "largelist.h"
+#include "processstatus.h"
 #include "tools/cleaning.h"
 #include "tools/sorting.h"
 #include "tools/splitting.h"
@@ -28,7 +29,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -215,21 +215,6 @@ void BM_Sort(benchmark::State& state, Mode mode, qsizetype count)
         }
     });
     state.counters["lines"] = double(count);
-}
-
-qint64 statusKiB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string name;
-    while (status >> name) {
-        if (name == field) {
-            qint64 kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(1 << 20, '\n');
-    }
-    return 0;
 }
 
 constexpr const char* memoryOption = "--memory-of";

@@ -8,6 +8,7 @@
 #include "app/filedialogs.h"
 #include "app/programwindows.h"
 #include "largelist.h"
+#include "processstatus.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,7 +21,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <queue>
 #include <string>
@@ -37,21 +37,6 @@ int makeList(const char* fileName)
     QFile file(QString::fromLocal8Bit(fileName));
     const QByteArray bytes = largelist::listBytes(lineCount, 1);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
-}
-
-qint64 statusKiB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string name;
-    while (status >> name) {
-        if (name == field) {
-            qint64 kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(1 << 20, '\n');
-    }
-    return 0;
 }
 
 double mib(qint64 kib)
