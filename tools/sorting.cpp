@@ -8,6 +8,7 @@
 #include <limits>
 #include <new>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -26,15 +27,23 @@ qsizetype trimmedEnd(QByteArrayView line)
     return end;
 }
 
-// One line to sort, as large as a list entry: the folded prefix of its composite line, where
-// the line stands in the list and the length of its key, which ends where the trimmed line
-// ends. A key too long for the field is found again from the line when needed.
-struct KeyedItem {
+// One line to sort, as large as a list entry: the folded prefix of its composite line and
+// where the line stands in the list. Packed at 4-byte steps, as the entries are.
+struct [[gnu::packed, gnu::aligned(4)]] KeyedItem
+{
     quint64 prefix;
     quint32 index;
-    quint32 keyLength;
 };
-constexpr quint32 longKey = std::numeric_limits<quint32>::max();
+
+// The length of each line's key, which ends where the trimmed line ends: a byte a line
+// beside the items, as most keys are short. A longer key is found again from the line.
+using KeyLength = quint8;
+constexpr KeyLength longKey = std::numeric_limits<KeyLength>::max();
+
+KeyLength keyLengthOf(qsizetype length)
+{
+    return length < longKey ? KeyLength(length) : longKey;
+}
 
 // Steps through the key, the marker and the line of a composite line as through one text.
 class CompositeCursor {
@@ -68,9 +77,10 @@ private:
 // The composite lines of the items, read from the list the items stand for.
 class CompositeTexts {
 public:
-    CompositeTexts(const AddressList& lines, SortKey key)
+    CompositeTexts(const AddressList& lines, SortKey key, const std::vector<KeyLength>& keyLengths)
         : m_lines(lines)
         , m_key(key)
+        , m_keyLengths(keyLengths)
     {
     }
 
@@ -81,9 +91,10 @@ public:
     Composite composite(const KeyedItem& item) const
     {
         const QByteArrayView line = m_lines[item.index];
-        if (item.keyLength == longKey)
+        const KeyLength keyLength = m_keyLengths[item.index];
+        if (keyLength == longKey)
             return {sortKeyOf(line, m_key), line};
-        return {line.first(trimmedEnd(line)).last(item.keyLength), line};
+        return {line.first(trimmedEnd(line)).last(keyLength), line};
     }
     CompositeCursor cursor(const KeyedItem& item) const
     {
@@ -157,6 +168,7 @@ public:
 private:
     const AddressList& m_lines;
     SortKey m_key;
+    const std::vector<KeyLength>& m_keyLengths;
 };
 
 static_assert(sizeof(KeyedItem) == sizeof(AddressList::Entry) &&
@@ -168,17 +180,19 @@ static_assert(sizeof(KeyedItem) == sizeof(AddressList::Entry) &&
 
 AddressList sortByKey(const AddressList& lines, SortKey key)
 {
-    // Four thousand million entries would take 64 GiB before any sorting.
+    // Four thousand million entries would take 48 GiB before any sorting.
     if (lines.size() > qsizetype(std::numeric_limits<quint32>::max()))
         throw AppError("The list is too long to sort");
-    const CompositeTexts texts(lines, key);
+    std::vector<KeyLength> keyLengths(size_t(lines.size()));
+    const CompositeTexts texts(lines, key, keyLengths);
     // The items are sorted in the room of the sorted list's entries, which are as large, and
-    // each slot then takes the entry of its item's line: the sort needs no memory of its own.
+    // each slot then takes the entry of its item's line: the sort needs no memory of its own
+    // beyond the key lengths.
     QList<AddressList::Entry> sorted(lines.size());
     auto* const room = sorted.data();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const qsizetype keyLength = sortKeyOf(lines[i], key).size();
-        KeyedItem item{0, quint32(i), keyLength < longKey ? quint32(keyLength) : longKey};
+        keyLengths[size_t(i)] = keyLengthOf(sortKeyOf(lines[i], key).size());
+        KeyedItem item{0, quint32(i)};
         item.prefix = texts.prefixFrom(item, 0);
         new (room + i) KeyedItem(item);
     }
