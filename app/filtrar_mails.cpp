@@ -210,7 +210,7 @@ void TForm1::Openlistofemails1Click()
 {
     InputList.clear();
     if (OpenDialog1.execute())
-        InputList = readListFile(OpenDialog1.fileName());
+        InputList = readListFile(OpenDialog1.fileName(), {&OutputList});
     AppendLog("opened: " + OpenDialog1.fileName());
     AppendLog(QString::number(InputList.size()) + " email address");
 }
@@ -257,7 +257,7 @@ void TForm1::Button1Click()
 {
     InputList.clear();
     if (OpenDialog1.execute()) {
-        InputList = readListFile(OpenDialog1.fileName());
+        InputList = readListFile(OpenDialog1.fileName(), {&OutputList});
         Button2->setEnabled(true);
     }
     AppendLog("opened: " + OpenDialog1.fileName());
@@ -270,7 +270,7 @@ void TForm1::ButtoniiClick()
 {
     SecondList.clear();
     if (OpenDialog1.execute()) {
-        SecondList = readListFile(OpenDialog1.fileName());
+        SecondList = readListFile(OpenDialog1.fileName(), {&InputList, &OutputList});
         Button3->setEnabled(true);
     }
     AppendLog("opened: " + OpenDialog1.fileName());

@@ -22,7 +22,7 @@ AddressList::AddressList(std::initializer_list<QByteArrayView> lines)
 AddressList::AddressList(QByteArray bytes, QList<Entry> entries)
     : m_entries(std::move(entries))
 {
-    m_buffers.append(std::move(bytes));
+    m_buffers.append({std::move(bytes), true});
 }
 
 AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> entries)
@@ -52,7 +52,7 @@ char* AddressList::roomFor(qsizetype bytes)
         m_room.next = buffer.data();
         m_room.left = size;
         m_room.bufferSize = size;
-        m_buffers.append(std::move(buffer));
+        m_buffers.append({std::move(buffer), false});
     }
     char* const room = m_room.next;
     m_room.next += bytes;
@@ -87,13 +87,13 @@ void AddressList::appendJoined(std::initializer_list<QByteArrayView> parts)
 
 void AddressList::shareBuffersOf(const AddressList& source)
 {
-    const QByteArray* const sourceBuffers = source.m_buffers.constData();
+    const Buffer* const sourceBuffers = source.m_buffers.constData();
     if (source.m_buffers.isEmpty() || sourceBuffers == m_buffers.constData() ||
         sourceBuffers == m_sharedFrom.constData())
         return;
-    for (const QByteArray& buffer : source.m_buffers) {
-        const auto same = [&](const QByteArray& held) {
-            return held.constData() == buffer.constData();
+    for (const Buffer& buffer : source.m_buffers) {
+        const auto same = [&](const Buffer& held) {
+            return held.bytes.constData() == buffer.bytes.constData();
         };
         if (std::none_of(m_buffers.cbegin(), m_buffers.cend(), same))
             m_buffers.append(buffer);
@@ -134,6 +134,14 @@ AddressList AddressList::mid(qsizetype pos, qsizetype length) const
 std::span<AddressList::Entry> AddressList::entriesToReorder()
 {
     return {m_entries.data(), size_t(m_entries.size())};
+}
+
+QByteArray AddressList::wholeBufferEqualTo(QByteArrayView bytes) const
+{
+    for (const Buffer& buffer : m_buffers)
+        if (buffer.whole && buffer.bytes == bytes)
+            return buffer.bytes;
+    return {};
 }
 
 bool operator==(const AddressList& a, const AddressList& b)

@@ -129,6 +129,10 @@ public:
     // Line by line, byte for byte.
     friend bool operator==(const AddressList& a, const AddressList& b);
 
+    // The bytes given whole to this list (a file as read) if they equal `bytes`, or a null
+    // array: a list read again from an unchanged file can share them instead of a copy.
+    QByteArray wholeBufferEqualTo(QByteArrayView bytes) const;
+
 private:
     // Room at the end of the newest own buffer for lines still to come. A copy of the list
     // shares that buffer but must not write into it, so the room is not copied.
@@ -150,16 +154,23 @@ private:
         }
     };
 
+    struct Buffer {
+        QByteArray bytes;
+        // Given whole, never written to; the others are the lists' own, which the list that
+        // made one may still write lines into.
+        bool whole;
+    };
+
     char* roomFor(qsizetype bytes);
     // The parts copied one after another into the list's own room.
     Entry copied(std::initializer_list<QByteArrayView> parts);
     void shareBuffersOf(const AddressList& source);
 
     QList<Entry> m_entries;
-    QList<QByteArray> m_buffers;
+    QList<Buffer> m_buffers;
     // The buffer list of the last source whose buffers were taken over: while it is the
     // same (held here, so it cannot change unseen), there is nothing to take over again.
-    QList<QByteArray> m_sharedFrom;
+    QList<Buffer> m_sharedFrom;
     Room m_room;
 };
 

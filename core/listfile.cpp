@@ -212,7 +212,8 @@ QByteArray listFileBytes(const AddressList& list)
     return bytes.data();
 }
 
-AddressList readListFile(const QString& fileName)
+AddressList readListFile(const QString& fileName,
+                         std::initializer_list<const AddressList*> heldLists)
 {
     // Only a regular file is a list: a pipe would hold the program until someone writes to
     // it, and a device may never end. It is checked before the open, which a device may act
@@ -233,7 +234,13 @@ AddressList readListFile(const QString& fileName)
     }
     // A file larger than the memory the program can get is a file it cannot open.
     try {
-        return linesOf(utf8FromUtf16(readAllOf(file, fileName)));
+        QByteArray bytes = utf8FromUtf16(readAllOf(file, fileName));
+        for (const AddressList* const held : heldLists)
+            if (QByteArray same = held->wholeBufferEqualTo(bytes); !same.isNull()) {
+                bytes = std::move(same);
+                break;
+            }
+        return linesOf(std::move(bytes));
     } catch (const std::bad_alloc&) {
         throw AppError::cannotOpen(fileName);
     }

@@ -94,6 +94,27 @@ private slots:
         QCOMPARE(part, (AddressList{"b", "made", "part"}));
         QCOMPARE(taken, AddressList{"made"});
     }
+
+    // A list opened again shares the bytes a held list read only while the file still holds
+    // exactly them, and never shares a buffer that a list fills itself.
+    void listOpenedAgainSharesOnlyTheSameBytes()
+    {
+        const QString path = m_folder.write("again.txt", "a\r\nb\r\n");
+        const AddressList first = readListFile(path);
+        const AddressList again = readListFile(path, {&first});
+        QCOMPARE(again, (AddressList{"a", "b"}));
+        QCOMPARE(again[0].data(), first[0].data());
+
+        m_folder.write("again.txt", "c\r\nd\r\n");
+        QCOMPARE(readListFile(path, {&first}), (AddressList{"c", "d"}));
+        QCOMPARE(first, (AddressList{"a", "b"}));
+
+        const QByteArray filling(4096, 'f'); // fills the list's first buffer to its end
+        const AddressList made{filling};
+        const AddressList read = readListFile(m_folder.write("made.txt", filling), {&made});
+        QCOMPARE(read, made);
+        QVERIFY(read[0].data() != made[0].data());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLargeLists)
