@@ -17,10 +17,42 @@ struct Partitioned {
     bool restEqualsPivot; // the pivot went to the left end and every other entry equals it
 };
 
+// Tells `ahead` of the entries that the scan at `at`, moving by `step` towards `end`
+// (excluded), compares with the pivot soon: far(...) of one two strides on, near(...) of one
+// a stride on. A comparison that must read the text behind its entries then finds it fetched
+// from memory already, instead of waiting for it.
+constexpr qsizetype lookAheadStride = 8;
+template <typename Entry, typename Ahead>
+void lookAhead(const Entry* entries, qsizetype at, qsizetype step, qsizetype end,
+               const Entry& pivot, const Ahead& ahead)
+{
+    constexpr qsizetype stride = lookAheadStride;
+    const qsizetype left = (end - at) * step;
+    if (left > 2 * stride)
+        ahead.far(entries[at + 2 * stride * step], pivot);
+    if (left > stride)
+        ahead.near(entries[at + stride * step], pivot);
+}
+
+// Tells `ahead` of the first entries a scan from `from`, moving by `step` towards `end`
+// (excluded), meets: those lookAhead would have told of, had the scan begun earlier.
+template <typename Entry, typename Ahead>
+void lookAheadFromStart(const Entry* entries, qsizetype from, qsizetype step, qsizetype end,
+                        const Entry& pivot, const Ahead& ahead)
+{
+    constexpr qsizetype stride = lookAheadStride;
+    const qsizetype count = std::min((end - from) * step, 2 * stride);
+    for (qsizetype k = 0; k < count; ++k)
+        ahead.far(entries[from + k * step], pivot);
+    for (qsizetype k = 0; k < std::min(count, stride); ++k)
+        ahead.near(entries[from + k * step], pivot);
+}
+
 // Partitions entries[left..right] (left < right) around the middle entry by moving entries
 // into the free slot, and reports where the pivot landed.
-template <typename Entry, typename Compare>
-Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Compare& compare)
+template <typename Entry, typename Compare, typename Ahead>
+Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Compare& compare,
+                      const Ahead& ahead)
 {
     const qsizetype middle = left + (right - left) / 2;
     Entry pivot = std::move(entries[middle]);
@@ -28,9 +60,12 @@ Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Com
         entries[middle] = std::move(entries[left]);
     qsizetype i = left;
     qsizetype j = right;
+    lookAheadFromStart(entries, right, -1, left, pivot, ahead);
+    lookAheadFromStart(entries, left + 1, 1, right + 1, pivot, ahead);
     bool onlyEqualSeen = true;
     do {
         while (j > i) {
+            lookAhead(entries, j, -1, i, pivot, ahead);
             const int order = compare(entries[j], pivot);
             if (order < 0)
                 break;
@@ -41,9 +76,10 @@ Partitioned partition(Entry* entries, qsizetype left, qsizetype right, const Com
             onlyEqualSeen = false;
             // The entry just moved to i is smaller than the pivot, so i advances at least once.
             entries[i] = std::move(entries[j]);
-            do
+            do {
                 ++i;
-            while (i < j && compare(entries[i], pivot) < 0);
+                lookAhead(entries, i, 1, j, pivot, ahead);
+            } while (i < j && compare(entries[i], pivot) < 0);
             if (i < j)
                 entries[j] = std::move(entries[i]);
         }
@@ -69,13 +105,20 @@ template <typename Entry> void finishEqualRange(Entry* entries, qsizetype left, 
 // equals the minimum, partitioning would find nothing smaller again and only swap that
 // entry to the left end; doing just that, with one comparison a level, keeps long runs of
 // equal entries mixed with larger ones linear. Returns where real partitioning resumes.
-template <typename Entry, typename Compare>
+// The middles of the levels to come are told to `ahead` as the partition's scan tells it.
+template <typename Entry, typename Compare, typename Ahead>
 qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, const Entry& minimum,
-                            const Compare& compare)
+                            const Compare& compare, const Ahead& ahead)
 {
     using std::swap;
+    constexpr qsizetype stride = lookAheadStride;
+    const auto middleFrom = [right](qsizetype at) { return at + (right - at) / 2; };
     for (; left < right; ++left) {
-        const qsizetype middle = left + (right - left) / 2;
+        if (left + 2 * stride < right)
+            ahead.far(entries[middleFrom(left + 2 * stride)], minimum);
+        if (left + stride < right)
+            ahead.near(entries[middleFrom(left + stride)], minimum);
+        const qsizetype middle = middleFrom(left);
         if (compare(entries[middle], minimum) != 0)
             break;
         if (middle != left)
@@ -88,27 +131,27 @@ qsizetype skipMinimumPivots(Entry* entries, qsizetype left, qsizetype right, con
 // the sides are disjoint, so the order is that of nesting into both in turn. Before each
 // range is partitioned, `refine` may make its entries quicker to compare (it returns the
 // state it passes on to the ranges within, `shared`); it moves nothing.
-template <typename Entry, typename Compare, typename Refine>
+template <typename Entry, typename Compare, typename Refine, typename Ahead>
 void sortRange(Entry* entries, qsizetype left, qsizetype right, qsizetype shared,
-               const Compare& compare, const Refine& refine)
+               const Compare& compare, const Refine& refine, const Ahead& ahead)
 {
     while (left < right) {
         shared = refine(left, right, shared);
-        const Partitioned step = partition(entries, left, right, compare);
+        const Partitioned step = partition(entries, left, right, compare, ahead);
         if (step.restEqualsPivot) {
             finishEqualRange(entries, left + 1, right);
             return;
         }
         const qsizetype p = step.pivotIndex;
         if (p == left) {
-            left = skipMinimumPivots(entries, left + 1, right, entries[p], compare);
+            left = skipMinimumPivots(entries, left + 1, right, entries[p], compare, ahead);
             continue;
         }
         if (p - left < right - p) {
-            sortRange(entries, left, p - 1, shared, compare, refine);
+            sortRange(entries, left, p - 1, shared, compare, refine, ahead);
             left = p + 1;
         } else {
-            sortRange(entries, p + 1, right, shared, compare, refine);
+            sortRange(entries, p + 1, right, shared, compare, refine, ahead);
             right = p - 1;
         }
     }
@@ -142,7 +185,9 @@ template <typename Payload> SortItem<Payload> sortItem(QByteArrayView text, Payl
 // Sorts items that carry the folded prefix of their text (`prefix`), moving whole items
 // exactly as QuickSortList moves texts. `texts` reads an item's text: compare(a, b) as
 // CompareAsciiNoCase does, prefixFrom(item, from) the folded eight bytes from `from` on, as
-// foldedPrefix, and sharedLength(a, b) as sharedFoldedLength.
+// foldedPrefix, and sharedLength(a, b) as sharedFoldedLength; fetchPlace(item) and
+// fetchText(item), a stride apart, start fetching what compare(...) reads of an item whose
+// prefix ties with the pivot's.
 template <typename Item, typename Texts>
 void QuickSortPrefixed(std::span<Item> items, const Texts& texts)
 {
@@ -163,12 +208,31 @@ void QuickSortPrefixed(std::span<Item> items, const Texts& texts)
         const qsizetype bounds = texts.sharedLength(items[left - 1], items[right + 1]);
         if (bounds < shared + worthwhileGain)
             return shared;
-        for (qsizetype i = left; i <= right; ++i)
+        constexpr qsizetype stride = lookAheadStride;
+        for (qsizetype i = left; i <= right; ++i) {
+            if (i + 2 * stride <= right)
+                texts.fetchPlace(items[i + 2 * stride]);
+            if (i + stride <= right)
+                texts.fetchText(items[i + stride]);
             items[i].prefix = texts.prefixFrom(items[i], bounds);
+        }
         return bounds;
     };
+    struct Ahead {
+        const Texts& texts;
+        void far(const Item& item, const Item& pivot) const
+        {
+            if (item.prefix == pivot.prefix)
+                texts.fetchPlace(item);
+        }
+        void near(const Item& item, const Item& pivot) const
+        {
+            if (item.prefix == pivot.prefix)
+                texts.fetchText(item);
+        }
+    };
     if (items.size() > 1)
-        sortRange(items.data(), 0, qsizetype(items.size()) - 1, 0, compare, refine);
+        sortRange(items.data(), 0, qsizetype(items.size()) - 1, 0, compare, refine, Ahead{texts});
 }
 
 // Sorts the items by their texts, moving whole items exactly as QuickSortList moves texts.
@@ -188,6 +252,8 @@ template <typename Payload> void QuickSortItems(std::span<SortItem<Payload>> ite
         {
             return abcqsort_detail::sharedFoldedLength(a.text, b.text);
         }
+        static void fetchPlace(const Item&) {}
+        static void fetchText(const Item& item) { __builtin_prefetch(item.text.data()); }
     };
     QuickSortPrefixed(items, Texts{});
 }

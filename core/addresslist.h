@@ -122,6 +122,8 @@ public:
     // `length` entries from `pos` (all the rest for -1), sharing the bytes.
     AddressList mid(qsizetype pos, qsizetype length = -1) const;
 
+    // The entries themselves, for reading them where they stand.
+    std::span<const Entry> entries() const { return {m_entries.constData(), size_t(size())}; }
     // The entries themselves, for reordering in place: only entries of this list may be
     // written back into it.
     std::span<Entry> entriesToReorder();

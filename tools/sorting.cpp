@@ -147,6 +147,21 @@ public:
         return prefix;
     }
 
+    void fetchPlace(const KeyedItem& item) const
+    {
+        __builtin_prefetch(&m_lines.entries()[item.index]);
+        __builtin_prefetch(&m_keyLengths[item.index]);
+    }
+    void fetchText(const KeyedItem& item) const
+    {
+        // The key is read from the line's end, the rest from its start.
+        const QByteArrayView line = m_lines[item.index];
+        if (line.isEmpty())
+            return;
+        __builtin_prefetch(line.data());
+        __builtin_prefetch(line.data() + line.size() - 1);
+    }
+
     qsizetype sharedLength(const KeyedItem& a, const KeyedItem& b) const
     {
         CompositeCursor x = cursor(a);
