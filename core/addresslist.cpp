@@ -1,5 +1,7 @@
 #include "core/addresslist.h"
 
+#include "core/largepages.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -23,6 +25,12 @@ AddressList::AddressList(QByteArray bytes, QList<Entry> entries)
     : m_entries(std::move(entries))
 {
     m_buffers.append({std::move(bytes), true});
+}
+
+void AddressList::reserve(qsizetype n)
+{
+    m_entries.reserve(n);
+    adviseLargePages(m_entries.constData(), m_entries.capacity() * qsizetype(sizeof(Entry)));
 }
 
 AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> entries)
@@ -49,6 +57,7 @@ char* AddressList::roomFor(qsizetype bytes)
         const qsizetype size =
             std::max(bytes, std::clamp(m_room.bufferSize * 2, firstBufferSize, largestBufferSize));
         QByteArray buffer(size, Qt::Uninitialized);
+        adviseLargePages(buffer.constData(), size);
         m_room.next = buffer.data();
         m_room.left = size;
         m_room.bufferSize = size;

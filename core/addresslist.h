@@ -107,7 +107,7 @@ public:
     const_iterator end() const { return const_iterator(m_entries.constData() + size()); }
 
     void clear();
-    void reserve(qsizetype n) { m_entries.reserve(n); }
+    void reserve(qsizetype n);
 
     // Copies the bytes of `line` into a buffer of this list's own.
     void append(QByteArrayView line);

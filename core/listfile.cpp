@@ -2,6 +2,7 @@
 
 #include "core/apperror.h"
 #include "core/atomicwrite.h"
+#include "core/largepages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -78,6 +79,8 @@ AddressList linesOf(QByteArray bytes)
     // Room for lines a little shorter than most addresses: untouched room costs no memory,
     // and the entries grow past it if need be.
     entries.reserve(size / 24 + 1);
+    adviseLargePages(entries.constData(),
+                     entries.capacity() * qsizetype(sizeof(AddressList::Entry)));
     const qsizetype rest = forEachEntry(begin, size, [&](qsizetype start, qsizetype end) {
         entries.append({begin + start, end - start});
     });
@@ -91,6 +94,7 @@ AddressList linesOf(QByteArray bytes)
 QByteArray readAllOf(QFile& file, const QString& fileName)
 {
     QByteArray bytes(std::max<qint64>(file.size(), 0), Qt::Uninitialized);
+    adviseLargePages(bytes.constData(), bytes.size());
     qsizetype done = 0;
     for (;;) {
         qint64 got = 0;

@@ -2,6 +2,7 @@
 
 #include "core/abcQSort.h"
 #include "core/apperror.h"
+#include "core/largepages.h"
 #include "core/lineprimitives.h"
 
 #include <array>
@@ -203,7 +204,10 @@ AddressList sortByKey(const AddressList& lines, SortKey key)
     // The items are sorted in the room of the sorted list's entries, which are as large, and
     // each slot then takes the entry of its item's line: the sort needs no memory of its own
     // beyond the key lengths.
-    QList<AddressList::Entry> sorted(lines.size());
+    QList<AddressList::Entry> sorted;
+    sorted.reserve(lines.size());
+    adviseLargePages(sorted.constData(), lines.size() * qsizetype(sizeof(AddressList::Entry)));
+    sorted.resize(lines.size());
     auto* const room = sorted.data();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         keyLengths[size_t(i)] = keyLengthOf(sortKeyOf(lines[i], key).size());
