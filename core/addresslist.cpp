@@ -27,10 +27,10 @@ AddressList::AddressList(QByteArray bytes, QList<Entry> entries)
     m_buffers.append({std::move(bytes), true});
 }
 
-void AddressList::reserve(qsizetype n)
+void AddressList::reserveEntries(QList<Entry>& entries, qsizetype n)
 {
-    m_entries.reserve(n);
-    adviseLargePages(m_entries.constData(), m_entries.capacity() * qsizetype(sizeof(Entry)));
+    entries.reserve(n);
+    adviseLargePages(entries.constData(), entries.capacity() * qsizetype(sizeof(Entry)));
 }
 
 AddressList AddressList::sharingBytesOf(const AddressList& source, QList<Entry> entries)

@@ -107,7 +107,9 @@ public:
     const_iterator end() const { return const_iterator(m_entries.constData() + size()); }
 
     void clear();
-    void reserve(qsizetype n);
+    void reserve(qsizetype n) { reserveEntries(m_entries, n); }
+    // Room for n entries in `entries`, where long lists take large pages.
+    static void reserveEntries(QList<Entry>& entries, qsizetype n);
 
     // Copies the bytes of `line` into a buffer of this list's own.
     void append(QByteArrayView line);

@@ -78,9 +78,7 @@ AddressList linesOf(QByteArray bytes)
     QList<AddressList::Entry> entries;
     // Room for lines a little shorter than most addresses: untouched room costs no memory,
     // and the entries grow past it if need be.
-    entries.reserve(size / 24 + 1);
-    adviseLargePages(entries.constData(),
-                     entries.capacity() * qsizetype(sizeof(AddressList::Entry)));
+    AddressList::reserveEntries(entries, size / 24 + 1);
     const qsizetype rest = forEachEntry(begin, size, [&](qsizetype start, qsizetype end) {
         entries.append({begin + start, end - start});
     });

@@ -2,7 +2,6 @@
 
 #include "core/abcQSort.h"
 #include "core/apperror.h"
-#include "core/largepages.h"
 #include "core/lineprimitives.h"
 
 #include <array>
@@ -205,8 +204,7 @@ AddressList sortByKey(const AddressList& lines, SortKey key)
     // each slot then takes the entry of its item's line: the sort needs no memory of its own
     // beyond the key lengths.
     QList<AddressList::Entry> sorted;
-    sorted.reserve(lines.size());
-    adviseLargePages(sorted.constData(), lines.size() * qsizetype(sizeof(AddressList::Entry)));
+    AddressList::reserveEntries(sorted, lines.size());
     sorted.resize(lines.size());
     auto* const room = sorted.data();
     for (qsizetype i = 0; i < lines.size(); ++i) {
