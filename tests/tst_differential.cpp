@@ -106,10 +106,11 @@ void TestDifferential::sorts()
             compareKeyedSorts(input);
         }
     // Keys and lines that meet through the marker: keys that are prefixes of others, bytes
-    // that sort around "_" and ";", empty keys, case, the marker itself inside lines.
-    const QByteArray pieces[] = {
-        "a", "A", "b", "z", "_",  ";",    "___;;__",          "__", "@", ".", "-", " ",
-        ",", "^", "`", "[", "\t", "\xe9", QByteArray(1, '\0')};
+    // that sort around "_" and ";", empty keys, case, the marker itself inside lines; long
+    // runs make keys on both sides of the longest key length the sort keeps.
+    const QByteArray nul(1, '\0'), lower(125, 'a'), upper(127, 'A');
+    const QByteArray pieces[] = {"a", "A", "b", "z", "_", ";",  "___;;__", "__", "@",   ".",  "-",
+                                 " ", ",", "^", "`", "[", "\t", "\xe9",    nul,  lower, upper};
     for (int round = 0; round < 200; ++round) {
         AddressList input;
         for (int n = lists.pick(round % 4 ? 40 : 400); n > 0; --n) {
