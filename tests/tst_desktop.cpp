@@ -15,8 +15,10 @@
 #include "tools/domainlistmodel.h"
 
 #include <QTest>
+
 #include <QtWidgets>
 
+#include <array>
 #include <csignal>
 
 #include <sys/resource.h>
@@ -235,22 +237,17 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
-        QTest::newRow("clean, open") << "Tremove"
-                                     << "xpButton2";
-        QTest::newRow("clean, save") << "Tremove"
-                                     << "xpButton1";
-        QTest::newRow("seed") << "Tseed"
-                              << "xpButton2";
-        QTest::newRow("split") << "Tsplit"
-                               << "xpButton2";
-        QTest::newRow("sort") << "Tsort"
-                              << "xpButton1";
-        QTest::newRow("domain filter") << "Textract"
-                                       << "xpButton2";
-        QTest::newRow("statistics") << "Tchat"
-                                    << "Button1";
-        QTest::newRow("main window") << "TForm1"
-                                     << "Button1";
+        const std::array<std::array<const char*, 3>, 8> rows{
+            {{"clean, open", "Tremove", "xpButton2"},
+             {"clean, save", "Tremove", "xpButton1"},
+             {"seed", "Tseed", "xpButton2"},
+             {"split", "Tsplit", "xpButton2"},
+             {"sort", "Tsort", "xpButton1"},
+             {"domain filter", "Textract", "xpButton2"},
+             {"statistics", "Tchat", "Button1"},
+             {"main window", "TForm1", "Button1"}}};
+        for (const auto& [row, window, button] : rows)
+            QTest::newRow(row) << QString(window) << QString(button);
     }
     void focusAfterDialogs()
     {
